@@ -1,0 +1,3 @@
+#include "AppValues.h"
+
+AppValues g_app;

@@ -1,0 +1,28 @@
+#include "MainDialog.h"
+
+#include "MainWindow.h"
+
+bool MainDialog::OnInitDialog() {
+  PrepareMainWindow(hwnd_);
+  return true;
+}
+
+bool MainDialog::OnSysCommand(WPARAM command) {
+  if (!IsAboutSysCommand(command)) return false;
+  ShowAboutBox(hwnd_);
+  return true;
+}
+
+bool MainDialog::OnClose() {
+  End(IDCANCEL);
+  return true;
+}
+
+bool MainDialog::OnEraseBackground(HDC dc) {
+  background_.Erase(hwnd_, dc);
+  return true;
+}
+
+HBRUSH MainDialog::OnCtlColor(HDC dc, HWND, UINT msg) {
+  return msg == WM_CTLCOLORSTATIC ? background_.ControlColour(dc) : nullptr;
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "../Control.h"
+
+class Static : public Control {};

@@ -1,0 +1,43 @@
+// Starting the suite's real programs under test and watching what they do.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "../../shared/win/Handle.h"
+
+// The folder with the built programs and Res, as a user would copy it.
+std::wstring DistFolder();
+
+// The user's application-data folder, as the programs see it.
+std::wstring AppDataFolder();
+
+struct RunningProgram {
+  OwnedHandle process;
+  DWORD id = 0;
+};
+
+// Starts dist\<exe> with the given arguments, in the dist folder.
+RunningProgram StartProgram(const std::wstring& exe, const std::wstring& arguments = L"");
+
+// Waits for the process to end; false on time-out. exitCode gets its exit code.
+bool WaitForExit(const RunningProgram& program, DWORD timeoutMs, DWORD* exitCode = nullptr);
+
+// Ends a program that does not close by itself, so that no test leaves one behind.
+void EnsureEnded(RunningProgram& program);
+
+// Polls for a visible top-level window of the class and/or title (null: any) that
+// belongs to the process (0: any); null on time-out.
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD processId, DWORD timeoutMs);
+
+// How many top-level windows of that class and/or title exist, visible or not.
+int CountWindows(const wchar_t* className, const wchar_t* title);
+
+std::wstring WindowText(HWND window);
+
+bool FolderExists(const std::wstring& path);
+std::string ReadFileBytes(const std::wstring& path);
+void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// Removes a folder with everything in it; true when it is gone afterwards.
+bool RemoveTree(const std::wstring& path);
