@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks; figures go to standard output.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+scripts/install-deps.sh
+cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+cmake --build build/windows
+
+export WINEPREFIX=$root/build/windows/wineprefix
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  scripts/wine-prefix.sh "$WINEPREFIX"
+  /usr/lib/wine/wineserver -p
+  scripts/wine-run.sh build/windows/bench/startup/startup_bench.exe "${ROUNDS:-15}"
+  /usr/lib/wine/wineserver -k
+'
