@@ -5,8 +5,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 scripts/install-deps.sh
-cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
-cmake --build build/windows
+scripts/build.sh windows
 
 export WINEPREFIX=$root/build/windows/wineprefix
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '

@@ -1,11 +1,10 @@
 #include "TindralDlg.h"
 
-#include "../shared/frame/AppStartup.h"
-#include "../shared/frame/MainWindow.h"
 #include "../shared/portable/DurationUnit.h"
 #include "resource.h"
 
-CTindralDlg::CTindralDlg() : MainDialog(IDD_TINDRAL_DIALOG, RGB(246, 246, 246)) {}
+CTindralDlg::CTindralDlg()
+    : MainDialog(IDD_TINDRAL_DIALOG, RGB(246, 246, 246), {ID_FILE_EXIT, ID_HELP_ABOUT, ID_HELP_HELP}) {}
 
 bool CTindralDlg::OnInitDialog() {
   MainDialog::OnInitDialog();
@@ -28,20 +27,4 @@ bool CTindralDlg::OnInitDialog() {
   clickHere_.SetChecked(true);
   stop_.Enable(false);
   return true;
-}
-
-bool CTindralDlg::OnCommand(int id, int code, HWND control) {
-  switch (id) {
-    case ID_FILE_EXIT:
-      Send(WM_CLOSE);
-      return true;
-    case ID_HELP_ABOUT:
-      ShowAboutBox(hwnd_);
-      return true;
-    case ID_HELP_HELP:
-      OpenHelpPage();
-      return true;
-    default:
-      return MainDialog::OnCommand(id, code, control);
-  }
 }

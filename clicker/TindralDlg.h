@@ -11,7 +11,6 @@ class CTindralDlg : public MainDialog {
 
  protected:
   bool OnInitDialog() override;
-  bool OnCommand(int id, int code, HWND control) override;
 
  private:
   Button stop_, clickHere_, countMode_;

@@ -1,13 +1,12 @@
 #include "PresserDlg.h"
 
-#include "../shared/frame/AppStartup.h"
-#include "../shared/frame/MainWindow.h"
 #include "../shared/portable/DurationUnit.h"
 #include "resource.h"
 
 namespace presser {
 
-CTindralDlg::CTindralDlg() : MainDialog(IDD_GALLIVET_DIALOG, RGB(246, 246, 246)) {}
+CTindralDlg::CTindralDlg()
+    : MainDialog(IDD_GALLIVET_DIALOG, RGB(246, 246, 246), {ID_FILE_EXIT, ID_HELP_ABOUT, ID_HELP_HELP}) {}
 
 bool CTindralDlg::OnInitDialog() {
   MainDialog::OnInitDialog();
@@ -30,15 +29,6 @@ bool CTindralDlg::OnCommand(int id, int code, HWND control) {
     case IDC_HOLD:
     case IDC_REPEAT_PRESS:
       OnPressModeChanged();
-      return true;
-    case ID_FILE_EXIT:
-      Send(WM_CLOSE);
-      return true;
-    case ID_HELP_ABOUT:
-      ShowAboutBox(hwnd_);
-      return true;
-    case ID_HELP_HELP:
-      OpenHelpPage();
       return true;
     default:
       return MainDialog::OnCommand(id, code, control);

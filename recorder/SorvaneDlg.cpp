@@ -1,11 +1,10 @@
 #include "SorvaneDlg.h"
 
-#include "../shared/frame/AppStartup.h"
-#include "../shared/frame/MainWindow.h"
 #include "../shared/portable/DurationUnit.h"
 #include "resource.h"
 
-CSorvaneDlg::CSorvaneDlg() : MainDialog(IDD_SORVANE_DIALOG, RGB(246, 246, 246)) {}
+CSorvaneDlg::CSorvaneDlg()
+    : MainDialog(IDD_SORVANE_DIALOG, RGB(246, 246, 246), {ID_FILE_EXIT, ID_HELP_ABOUT, ID_HELP_HELP}) {}
 
 bool CSorvaneDlg::OnInitDialog() {
   MainDialog::OnInitDialog();
@@ -52,15 +51,6 @@ bool CSorvaneDlg::OnCommand(int id, int code, HWND control) {
       return true;
     case IDC_DELAY:
       UpdateDelayControls();
-      return true;
-    case ID_FILE_EXIT:
-      Send(WM_CLOSE);
-      return true;
-    case ID_HELP_ABOUT:
-      ShowAboutBox(hwnd_);
-      return true;
-    case ID_HELP_HELP:
-      OpenHelpPage();
       return true;
     default:
       return MainDialog::OnCommand(id, code, control);

@@ -7,8 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 scripts/install-deps.sh
-cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
-cmake --build build/windows
+scripts/build.sh windows
 cmake --install build/windows --prefix dist >/dev/null
 echo "run: the programs and Res are in $root/dist"
 

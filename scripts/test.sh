@@ -7,10 +7,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 scripts/install-deps.sh
-cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug
-cmake --build build/native
-cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
-cmake --build build/windows
+scripts/build.sh native
+scripts/build.sh windows
 
 ctest --test-dir build/native --output-on-failure
 

@@ -6,13 +6,23 @@
 #include "../win/Dialog.h"
 #include "../win/SolidBackground.h"
 
+// The menu commands that every main window has.
+struct FrameCommandIds {
+  int exit;
+  int about;
+  int help;
+};
+
 class MainDialog : public ModalDialog {
  public:
-  MainDialog(int templateId, COLORREF background) : ModalDialog(templateId), background_(background) {}
+  MainDialog(int templateId, COLORREF background, FrameCommandIds commands)
+      : ModalDialog(templateId), background_(background), commands_(commands) {}
 
  protected:
   // Adds the About entry and the icons; derived dialogs call it first.
   bool OnInitDialog() override;
+  // Exit, About and Help; then OK and Cancel.
+  bool OnCommand(int id, int code, HWND control) override;
   bool OnSysCommand(WPARAM command) override;
   bool OnClose() override;
   bool OnEraseBackground(HDC dc) override;
@@ -22,4 +32,5 @@ class MainDialog : public ModalDialog {
 
  private:
   SolidBackground background_;
+  FrameCommandIds commands_;
 };
