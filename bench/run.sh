@@ -5,6 +5,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 scripts/install-deps.sh
+scripts/build.sh native-release
+build/native-release/bench/record_codec/record_codec_bench "${ROUNDS:-15}"
+
 scripts/build.sh windows
 
 export WINEPREFIX=$root/build/windows/wineprefix
