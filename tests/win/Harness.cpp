@@ -23,21 +23,24 @@ std::wstring AppDataFolder() {
   return folder;
 }
 
-RunningProgram StartProgram(const std::wstring& exe, const std::wstring& arguments) {
-  const std::wstring folder = DistFolder();
-  std::wstring commandLine = L"\"" + folder + L"\\" + exe + L"\"";
+RunningProgram StartProcess(const std::wstring& path, const std::wstring& arguments, const wchar_t* folder) {
+  std::wstring commandLine = L"\"" + path + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   RunningProgram program;
-  if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                     &info)) {
+  if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &info)) {
     CloseHandle(info.hThread);
     program.process.Reset(info.hProcess);
     program.id = info.dwProcessId;
   }
   return program;
+}
+
+RunningProgram StartProgram(const std::wstring& exe, const std::wstring& arguments) {
+  const std::wstring folder = DistFolder();
+  return StartProcess(folder + L"\\" + exe, arguments, folder.c_str());
 }
 
 bool WaitForExit(const RunningProgram& program, DWORD timeoutMs, DWORD* exitCode) {

@@ -18,6 +18,9 @@ struct RunningProgram {
   DWORD id = 0;
 };
 
+// Starts the executable at path with the given arguments, in folder (null: ours).
+RunningProgram StartProcess(const std::wstring& path, const std::wstring& arguments, const wchar_t* folder = nullptr);
+
 // Starts dist\<exe> with the given arguments, in the dist folder.
 RunningProgram StartProgram(const std::wstring& exe, const std::wstring& arguments = L"");
 
