@@ -15,5 +15,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   scripts/wine-prefix.sh "$WINEPREFIX"
   /usr/lib/wine/wineserver -p
   scripts/wine-run.sh build/windows/bench/startup/startup_bench.exe "${ROUNDS:-15}"
+  scripts/wine-run.sh build/windows/bench/playback_fidelity/playback_fidelity_bench.exe
   /usr/lib/wine/wineserver -k
 '

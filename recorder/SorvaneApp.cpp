@@ -8,7 +8,7 @@
 #include "SorvaneDlg.h"
 #include "SorvaneNames.h"
 
-bool CSorvaneApp::InitInstance() {
+bool CSorvaneApp::InitInstance(const std::wstring& commandLine) {
   if (!ClaimSingleInstance(kSorvaneMutex)) {
     if (HWND running = FindWindowW(kSorvaneWindowClass, nullptr)) {
       ShowWindow(running, SW_RESTORE);
@@ -30,7 +30,7 @@ bool CSorvaneApp::InitInstance() {
   InitCommonControlClasses();
   if (!RegisterPrivateDialogClass(kSorvaneWindowClass)) return false;
 
-  CSorvaneDlg dialog;
+  CSorvaneDlg dialog(commandLine);
   dialog.DoModal(nullptr);
   return false;
 }

@@ -1,5 +1,8 @@
 // The recorder's main window: the record library, the repeat options and the commands.
+// Started with a record on the command line, it plays that record and ends.
 #pragma once
+
+#include <string>
 
 #include "../shared/frame/MainDialog.h"
 #include "../shared/win/controls/Button.h"
@@ -7,20 +10,47 @@
 #include "../shared/win/controls/Edit.h"
 #include "../shared/win/controls/ListView.h"
 #include "../shared/win/controls/Slider.h"
+#include "engine/MacroRecord.h"
+#include "engine/PlaybackOptions.h"
+#include "engine/PlaybackState.h"
+
+struct RunRequest;
 
 class CSorvaneDlg : public MainDialog {
  public:
-  CSorvaneDlg();
+  explicit CSorvaneDlg(std::wstring commandLine);
+
+  // Selects the entry of that file, or adds one; the list gets the focus.
+  void AddOrSelectRecord(const std::wstring& path);
 
  protected:
   bool OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnClose() override;
 
  private:
+  void AttachControls();
+  void SetInitialState();
+  void StartFromCommandLine();
+  void ApplyRunOptions(const RunRequest& request);
+  void HideAsToolWindow();
+  void OnRepeat();
+  void PlayRecord();
+  bool LoadRecordToPlay(MacroRecord& record);
+  RepeatControls ReadRepeatControls() const;
+  void FinishPlayback();
+  void RestoreAfterPlayback();
   void UpdateRepeatControls() const;
   void UpdateDelayControls() const;
 
-  Button repeatOnce_, repeatCount_, repeatFor_, delay_, randomDelay_;
+  std::wstring commandLine_;
+  bool stay_ = true;                // false in run-a-record mode without "noquit"
+  bool commandLineRecord_ = false;  // the command line's record is queued or playing
+  bool playing_ = false;
+  bool closing_ = false;
+  PlaybackState playback_;
+
+  Button repeatOnce_, repeatCount_, repeatFor_, delay_, randomDelay_, shutdown_;
   Edit repeatTimes_, repeatTime_, delayHours_, delayMinutes_, delaySeconds_;
   ComboBox repeatTimeUnit_;
   Slider speed_;

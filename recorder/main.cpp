@@ -2,8 +2,8 @@
 
 #include "SorvaneApp.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   CSorvaneApp app;
-  app.InitInstance();
+  app.InitInstance(commandLine);
   return 0;
 }

@@ -1,6 +1,5 @@
 #include "CrashReport.h"
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 
@@ -20,6 +19,13 @@
 namespace {
 
 std::atomic<DWORD> g_guardedThread{0};
+
+// The used part of the faulting thread's stack, from its stack pointer at the fault to
+// its base: the walk reads nothing outside it.
+struct StackBounds {
+  DWORD64 low = 0;
+  DWORD64 high = 0;
+} g_faultingStack;
 
 bool IsProcessorFault(DWORD code) {
   switch (code) {
@@ -56,6 +62,9 @@ LONG CALLBACK OnException(EXCEPTION_POINTERS* exception) {
   if (GetCurrentThreadId() != g_guardedThread || !IsProcessorFault(exception->ExceptionRecord->ExceptionCode)) {
     return EXCEPTION_CONTINUE_SEARCH;
   }
+  ULONG_PTR reservedLow = 0, base = 0;
+  GetCurrentThreadStackLimits(&reservedLow, &base);
+  g_faultingStack = {exception->ContextRecord->Rsp, base};
   // The report gets a thread of its own: after a stack overflow this thread has no
   // stack left for a dialog, and none of the crashed thread's windows runs again.
   if (HANDLE reporter = CreateThread(nullptr, 0, ReportThread, exception, 0, nullptr)) {
@@ -83,14 +92,37 @@ class GuardScope {
   void* handler_;
 };
 
-// Reads through the system rather than touching the memory: a broken frame chain
-// points anywhere.
-bool ReadOwnMemory(uint64_t address, std::array<uint64_t, 2>& words) {
-  SIZE_T read = 0;
-  return ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(address), words.data(), sizeof words,
-                           &read) &&
-         read == sizeof words;
-}
+// Steps from frame to frame with the system's unwind data. GCC's 64-bit frames keep
+// the frame pointer in the middle of the frame rather than on the caller's saved one,
+// so following RBP would give one frame of garbage.
+class Unwinder {
+ public:
+  explicit Unwinder(const CONTEXT& context) : context_(context) {}
+
+  bool Next(StackEntry& entry) {
+    if (!OnStack(context_.Rsp, 8)) return false;
+    DWORD64 imageBase = 0;
+    if (PRUNTIME_FUNCTION function = RtlLookupFunctionEntry(context_.Rip, &imageBase, nullptr)) {
+      void* handlerData = nullptr;
+      DWORD64 establisherFrame = 0;
+      RtlVirtualUnwind(UNW_FLAG_NHANDLER, imageBase, context_.Rip, function, &context_, &handlerData,
+                       &establisherFrame, nullptr);
+    } else {
+      // A function without unwind data keeps its return address on top of the stack.
+      context_.Rip = *reinterpret_cast<const DWORD64*>(context_.Rsp);
+      context_.Rsp += 8;
+    }
+    if (context_.Rip == 0 || !OnStack(context_.Rsp, 0)) return false;
+    entry = {context_.Rsp, context_.Rip};
+    return true;
+  }
+
+ private:
+  static bool OnStack(DWORD64 address, DWORD64 size) {
+    return address >= g_faultingStack.low && address + size <= g_faultingStack.high;
+  }
+  CONTEXT context_;
+};
 
 }  // namespace
 
@@ -109,6 +141,7 @@ void BuildCrashReport(EXCEPTION_POINTERS* exception) {
   facts.version = GetVersionText(false);
   facts.code = exception->ExceptionRecord->ExceptionCode;
   facts.address = reinterpret_cast<uintptr_t>(exception->ExceptionRecord->ExceptionAddress);
-  facts.stack = WalkFrames(exception->ContextRecord->Rbp, ReadOwnMemory);
+  Unwinder unwinder(*exception->ContextRecord);
+  facts.stack = WalkFrames([&](StackEntry& entry) { return unwinder.Next(entry); });
   CErrorDlg(FormatCrashReport(facts)).DoModal(nullptr);
 }

@@ -2,13 +2,10 @@
 
 #include "../../shared/portable/TextFormat.h"
 
-std::vector<StackEntry> WalkFrames(uint64_t framePointer, const ReadFrame& read) {
+std::vector<StackEntry> WalkFrames(const NextFrame& next) {
   std::vector<StackEntry> stack;
-  std::array<uint64_t, 2> words{};
-  while (stack.size() < kMaxStackEntries && read(framePointer, words)) {
-    stack.push_back({words[0], words[1]});
-    framePointer = words[0];
-  }
+  StackEntry entry;
+  while (stack.size() < kMaxStackEntries && next(entry)) stack.push_back(entry);
   return stack;
 }
 

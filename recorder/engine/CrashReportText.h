@@ -1,14 +1,15 @@
-// The text of the crash report, and the walk along the frame-pointer chain that gives
-// its call stack, from plain numbers: the Win32 side reads them off the exception.
+// The text of the crash report, and the walk that gives its call stack, from plain
+// numbers: the Win32 side reads them off the exception and the stack.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+// One frame of the call stack: where the caller's frame is, and the return address
+// into the caller.
 struct StackEntry {
   uint64_t nextFrame = 0;
   uint64_t returnAddress = 0;
@@ -16,13 +17,12 @@ struct StackEntry {
 
 constexpr size_t kMaxStackEntries = 100;
 
-// Reads the two 64-bit words at address (the saved frame pointer and the return
-// address above it); false when the memory cannot be read.
-using ReadFrame = std::function<bool(uint64_t address, std::array<uint64_t, 2>& words)>;
+// Steps from the current frame to its caller's and fills entry; false when that frame
+// cannot be read.
+using NextFrame = std::function<bool(StackEntry& entry)>;
 
-// Follows the chain from framePointer until a frame cannot be read or
-// kMaxStackEntries entries are found.
-std::vector<StackEntry> WalkFrames(uint64_t framePointer, const ReadFrame& read);
+// Steps until a frame cannot be read or kMaxStackEntries entries are found.
+std::vector<StackEntry> WalkFrames(const NextFrame& next);
 
 struct CrashFacts {
   unsigned osMajor = 0;

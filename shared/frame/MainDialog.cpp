@@ -31,12 +31,3 @@ bool MainDialog::OnClose() {
   End(IDCANCEL);
   return true;
 }
-
-bool MainDialog::OnEraseBackground(HDC dc) {
-  background_.Erase(hwnd_, dc);
-  return true;
-}
-
-HBRUSH MainDialog::OnCtlColor(HDC dc, HWND, UINT msg) {
-  return msg == WM_CTLCOLORSTATIC ? background_.ControlColour(dc) : nullptr;
-}

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "../win/Dialog.h"
-#include "../win/SolidBackground.h"
 
 // The menu commands that every main window has.
 struct FrameCommandIds {
@@ -16,7 +15,9 @@ struct FrameCommandIds {
 class MainDialog : public ModalDialog {
  public:
   MainDialog(int templateId, COLORREF background, FrameCommandIds commands)
-      : ModalDialog(templateId), background_(background), commands_(commands) {}
+      : ModalDialog(templateId), commands_(commands) {
+    SetBackground(background);
+  }
 
  protected:
   // Adds the About entry and the icons; derived dialogs call it first.
@@ -25,12 +26,9 @@ class MainDialog : public ModalDialog {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnSysCommand(WPARAM command) override;
   bool OnClose() override;
-  bool OnEraseBackground(HDC dc) override;
-  HBRUSH OnCtlColor(HDC dc, HWND control, UINT msg) override;
   void OnOK() override {}
   void OnCancel() override {}
 
  private:
-  SolidBackground background_;
   FrameCommandIds commands_;
 };

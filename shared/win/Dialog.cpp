@@ -15,6 +15,16 @@ bool Dialog::OnCommand(int id, int, HWND) {
   }
 }
 
+bool Dialog::OnEraseBackground(HDC dc) {
+  if (!background_) return false;
+  background_->Erase(hwnd_, dc);
+  return true;
+}
+
+HBRUSH Dialog::OnCtlColor(HDC dc, HWND, UINT msg) {
+  return background_ && msg == WM_CTLCOLORSTATIC ? background_->ControlColour(dc) : nullptr;
+}
+
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_INITDIALOG) {
     auto* dialog = reinterpret_cast<Dialog*>(lp);

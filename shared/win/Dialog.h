@@ -4,9 +4,12 @@
 // Notifications from subclassed controls are offered to the control first.
 #pragma once
 
+#include "SolidBackground.h"
 #include "Window.h"
 
 #include <commctrl.h>
+
+#include <optional>
 
 class Dialog : public Window {
  public:
@@ -26,19 +29,24 @@ class Dialog : public Window {
   virtual bool OnHotKey(int) { return false; }
   virtual bool OnSysCommand(WPARAM) { return false; }
   virtual bool OnClose() { return false; }
-  virtual bool OnEraseBackground(HDC) { return false; }
-  // A brush for the control's background, or null for the default.
-  virtual HBRUSH OnCtlColor(HDC, HWND /*control*/, UINT /*msg*/) { return nullptr; }
+  // With a background colour set: fills the client area with it.
+  virtual bool OnEraseBackground(HDC dc);
+  // A brush for the control's background, or null for the default. With a background
+  // colour set, static-like controls are drawn transparently on it.
+  virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT msg);
   virtual void OnDestroy() {}
   // Everything the switch does not name.
   virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
+  // Paints the dialog in one fixed colour instead of the system's.
+  void SetBackground(COLORREF colour) { background_.emplace(colour); }
   int TemplateId() const { return templateId_; }
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
  private:
   INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
   int templateId_;
+  std::optional<SolidBackground> background_;
 };
 
 class ModalDialog : public Dialog {

@@ -6,23 +6,25 @@
 
 namespace {
 
-// A stack as a map from frame address to the two words stored there; anything else
-// cannot be read.
+// A chain of frames as a map from frame address to (caller's frame, return address);
+// anything else cannot be read.
 class FakeStack {
  public:
   void Frame(uint64_t address, uint64_t next, uint64_t returnAddress) { frames_[address] = {next, returnAddress}; }
 
-  ReadFrame Reader() const {
-    return [this](uint64_t address, std::array<uint64_t, 2>& words) {
-      const auto found = frames_.find(address);
+  // Steps along the chain from the frame at start.
+  NextFrame From(uint64_t start) const {
+    return [this, frame = start](StackEntry& entry) mutable {
+      const auto found = frames_.find(frame);
       if (found == frames_.end()) return false;
-      words = found->second;
+      entry = found->second;
+      frame = entry.nextFrame;
       return true;
     };
   }
 
  private:
-  std::map<uint64_t, std::array<uint64_t, 2>> frames_;
+  std::map<uint64_t, StackEntry> frames_;
 };
 
 std::vector<std::pair<uint64_t, uint64_t>> Pairs(const std::vector<StackEntry>& stack) {
@@ -40,20 +42,20 @@ TEST(WalkFrames, FollowsTheChainUntilAFrameCannotBeRead) {
   stack.Frame(0x5FF0A0, 0x5FF100, 0x7FFA12340000);  // 0x5FF100 is unreadable
   const std::vector<std::pair<uint64_t, uint64_t>> expected = {
       {0x5FF040, 0x140001234}, {0x5FF0A0, 0x140005678}, {0x5FF100, 0x7FFA12340000}};
-  EXPECT_EQ(Pairs(WalkFrames(0x5FF000, stack.Reader())), expected);
+  EXPECT_EQ(Pairs(WalkFrames(stack.From(0x5FF000))), expected);
 }
 
 TEST(WalkFrames, AnUnreadableFirstFrameGivesNoEntries) {
   FakeStack stack;
   stack.Frame(0x5FF040, 0x5FF0A0, 0x140005678);
-  EXPECT_TRUE(WalkFrames(0, stack.Reader()).empty());
-  EXPECT_TRUE(WalkFrames(0x5FF000, stack.Reader()).empty());
+  EXPECT_TRUE(WalkFrames(stack.From(0)).empty());
+  EXPECT_TRUE(WalkFrames(stack.From(0x5FF000)).empty());
 }
 
 TEST(WalkFrames, StopsAtTheLimit) {
   FakeStack linear;
   for (uint64_t i = 0; i < 150; ++i) linear.Frame(0x10000 + i * 0x40, 0x10000 + (i + 1) * 0x40, 0x140000000 + i);
-  const std::vector<StackEntry> walked = WalkFrames(0x10000, linear.Reader());
+  const std::vector<StackEntry> walked = WalkFrames(linear.From(0x10000));
   ASSERT_EQ(walked.size(), kMaxStackEntries);
   EXPECT_EQ(walked.front().returnAddress, 0x140000000u);
   EXPECT_EQ(walked.back().nextFrame, 0x10000u + kMaxStackEntries * 0x40);
@@ -61,7 +63,7 @@ TEST(WalkFrames, StopsAtTheLimit) {
 
   FakeStack loop;  // a frame that points at itself, as a corrupt stack can
   loop.Frame(0x20000, 0x20000, 0x140000010);
-  EXPECT_EQ(WalkFrames(0x20000, loop.Reader()).size(), kMaxStackEntries);
+  EXPECT_EQ(WalkFrames(loop.From(0x20000)).size(), kMaxStackEntries);
 }
 
 TEST(FormatCrashReport, WholeText) {

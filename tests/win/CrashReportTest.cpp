@@ -36,9 +36,7 @@ void DivideByZero() {
 
 void ExecuteIllegalInstruction() { __builtin_trap(); }
 
-// Small frames, not inlined into each other: GCC keeps the frame pointer on the saved
-// one only in frames of at most 240 bytes (in larger ones it points 128 bytes above
-// the stack pointer), and the report follows that chain.
+// Frames that are not inlined into each other, until the stack runs out.
 __attribute__((noinline)) int Recurse(int depth) {
   volatile char frame[64];
   frame[0] = static_cast<char>(depth);
@@ -235,6 +233,13 @@ TEST_P(CrashTest, ShowsTheReportAndEndsWithExitCodeZero) {
   EXPECT_EQ(lines[4], L"Call Stack:");
   const size_t entries = lines.size() - 5;
   EXPECT_LE(entries, 100u);
+  // The faulting function, play, the guard, the dialog's command handler and more lie
+  // above the fault; each caller's frame is higher up the stack than its callee's.
+  EXPECT_GE(entries, 4u);
+  for (size_t i = 6; i < lines.size(); ++i) {
+    EXPECT_GT(std::stoull(lines[i].substr(2), nullptr, 16), std::stoull(lines[i - 1].substr(2), nullptr, 16))
+        << lines[i - 1] << " then " << lines[i];
+  }
   if (GetParam().fullStack) {
     EXPECT_EQ(entries, 100u);
   }
