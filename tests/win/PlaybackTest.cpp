@@ -4,6 +4,8 @@
 
 #include <shlobj.h>
 
+#include <cstdio>
+
 #include "../../recorder/engine/RecordFile.h"
 #include "../../shared/frame/Win32FileStore.h"
 #include "Harness.h"
@@ -149,7 +151,7 @@ TEST_F(PlaybackTest, TheStopHotkeyEndsAtOnceWithMinusTwoAndReleasesWhatWasHeld) 
   EXPECT_EQ(WaitForExitCode(5000), kStoppedByUser);
   const ULONGLONG stoppedAfter = GetTickCount64() - pressed;
   EXPECT_LT(stoppedAfter, 250u) << "the stop hotkey took " << stoppedAfter << " ms";
-  RecordProperty("stop_hotkey_to_exit_ms", static_cast<int>(stoppedAfter));
+  std::printf("stop hotkey to exit: %llu ms\n", static_cast<unsigned long long>(stoppedAfter));
 
   const std::vector<ProbeEvent> after = probe.EventsWithoutMoves();
   const auto has = [&](ProbeEvent e) { return std::find(after.begin(), after.end(), e) != after.end(); };
@@ -177,9 +179,17 @@ TEST_F(PlaybackTest, MovingTheMouseStopsAfterTheTipWithMinusTwoAndModifiersUp) {
 
   HWND tip = WaitForWindow(L"#32770", L"Sorvane", sorvane_.id, 5000);
   ASSERT_NE(tip, nullptr) << "no tip after the user moved the mouse";
-  EXPECT_NE(GetDlgItem(tip, 1038), nullptr);
   EXPECT_FALSE(IsDown(VK_CONTROL)) << "Ctrl is still down while the tip shows";
   EXPECT_FALSE(IsDown(VK_SHIFT)) << "Shift is still down while the tip shows";
+  // Each click on "Don't show this message again" is written at once.
+  HWND dontShow = GetDlgItem(tip, 1038);
+  ASSERT_NE(dontShow, nullptr);
+  for (const wchar_t* expected : {L"0", L"1", L"0"}) {
+    SendMessageW(dontShow, BM_CLICK, 0, 0);
+    wchar_t value[8] = L"";
+    GetPrivateProfileStringW(L"Option", L"UserCtrlTip", L"", value, 8, SettingsFile().c_str());
+    EXPECT_STREQ(value, expected);
+  }
   PostMessageW(tip, WM_COMMAND, IDOK, 0);
   EXPECT_EQ(WaitForExitCode(5000), kStoppedByUser);
   EXPECT_FALSE(IsDown(VK_MENU));
@@ -197,6 +207,26 @@ TEST_F(PlaybackTest, AStopHotkeyTakenByAnotherProgramIsReportedAndThePlaybackGoe
   EXPECT_NE(WaitForExitCode(), kStoppedByUser);
   EXPECT_EQ(WithoutModifierReleases(probe.EventsWithoutMoves()).size(), 2u) << "the record was not played";
   UnregisterHotKey(nullptr, 1);
+}
+
+// Files written by other tools to the record layout: an older version, a description
+// in 8-bit text, another first chunk and another magic.
+TEST_F(PlaybackTest, PlaysRecordFilesMadeByHand) {
+  auto u32 = [](uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); };
+  const MacroEvent click[] = {Event(EventKind::LeftDown, 300, 300, kGap), Event(EventKind::LeftUp, 300, 300, 0)};
+  const std::string events = u32(8 + sizeof click) + u32(3) + std::string(reinterpret_cast<const char*>(click), sizeof click);
+  const std::string firstChunk = u32(8 + 6) + u32(7) + "other!";  // of another type
+  // The description chunk's length is its text's bytes, the NUL and the head: 8-bit text.
+  const std::string chunks = firstChunk + u32(8 + 5) + u32(4) + std::string("caf\xe9\0", 5) + events + u32(8) + u32(1);
+  const std::string file = std::string("XXXX") + u32(1) + u32(20 + chunks.size()) + u32(4096) + u32(4) + chunks;
+  const std::wstring path = folder_ + L"\\hand made.rec";
+  WriteFileBytes(path, file);
+
+  InputProbe probe(200, 200, 500, 400);
+  Play(path);
+  EXPECT_NE(WaitForExitCode(), kStoppedByUser);
+  EXPECT_EQ(WithoutModifierReleases(probe.EventsWithoutMoves()),
+            (std::vector<ProbeEvent>{{WM_LBUTTONDOWN, 300, 300}, {WM_LBUTTONUP, 300, 300}}));
 }
 
 TEST_F(PlaybackTest, BadCommandLinesAndDamagedFilesAreReportedAndEndTheProgram) {
