@@ -16,5 +16,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   /usr/lib/wine/wineserver -p
   scripts/wine-run.sh build/windows/bench/startup/startup_bench.exe "${ROUNDS:-15}"
   scripts/wine-run.sh build/windows/bench/playback_fidelity/playback_fidelity_bench.exe
+  scripts/wine-run.sh build/windows/bench/hook_cost/hook_cost_bench.exe
   /usr/lib/wine/wineserver -k
 '

@@ -111,15 +111,10 @@ void CSorvaneDlg::FinishPlayback() {
       return;
     case PlaybackEnding::Then::Shutdown:  // the countdown comes with the shutdown dialog
     case PlaybackEnding::Then::RestoreWindow:
-      if (!closing_) RestoreAfterPlayback();
+      if (!closing_) {
+        BringBack();
+        records_.Focus();
+      }
       return;
   }
-}
-
-void CSorvaneDlg::RestoreAfterPlayback() {
-  Show(SW_SHOW);
-  SetForegroundWindow(hwnd_);
-  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  records_.Focus();
 }

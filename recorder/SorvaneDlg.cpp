@@ -4,6 +4,8 @@
 #include "../shared/portable/DurationUnit.h"
 #include "../shared/portable/TextFormat.h"
 #include "../shared/win/MessageBox.h"
+#include "HotkeySettings.h"
+#include "crash/CrashReport.h"
 #include "engine/CommandLine.h"
 #include "resource.h"
 
@@ -24,6 +26,7 @@ void CSorvaneDlg::AttachControls() {
     Control* control;
     int id;
   } controls[] = {
+      {&record_, IDC_RECORD},             {&repeat_, IDC_REPEAT},
       {&repeatOnce_, IDC_REPEAT_ONCE},    {&repeatCount_, IDC_REPEAT_COUNT},     {&repeatFor_, IDC_REPEAT_FOR},
       {&delay_, IDC_DELAY},               {&randomDelay_, IDC_RANDOM_DELAY},     {&shutdown_, IDC_SHUTDOWN},
       {&repeatTimes_, IDC_REPEAT_TIMES},  {&repeatTime_, IDC_REPEAT_TIME},       {&delayHours_, IDC_DELAY_HOURS},
@@ -53,7 +56,10 @@ void CSorvaneDlg::SetInitialState() {
 }
 
 void CSorvaneDlg::StartFromCommandLine() {
-  if (commandLine_.empty()) return;
+  if (commandLine_.empty()) {
+    RegisterMainHotkeys();
+    return;
+  }
   stay_ = false;
   const RunRequest request = ParseCommandLine(commandLine_);
   if (!request.valid) {
@@ -75,6 +81,29 @@ void CSorvaneDlg::StartFromCommandLine() {
   AddOrSelectRecord(path);
   commandLineRecord_ = true;
   Post(WM_COMMAND, IDC_REPEAT);
+  RegisterMainHotkeys();
+}
+
+void CSorvaneDlg::RegisterMainHotkeys() {
+  UnregisterHotKey(hwnd_, ID_HOTKEY_START_RECORD);
+  UnregisterHotKey(hwnd_, ID_HOTKEY_START_REPEAT);
+  const HotkeyPair record = ReadHotkey(kStartRecordHotkey);
+  const HotkeyPair repeat = ReadHotkey(kStartRepeatHotkey);
+  RegisterHotkeyOrWarn(hwnd_, ID_HOTKEY_START_RECORD, record);
+  RegisterHotkeyOrWarn(hwnd_, ID_HOTKEY_START_REPEAT, repeat);
+  record_.SetText(FormatText(L"Record (%ls)", HotkeyDisplayText(record).c_str()));
+  repeat_.SetText(FormatText(L"Repeat (%ls)", HotkeyDisplayText(repeat).c_str()));
+}
+
+bool CSorvaneDlg::OnHotKey(int id) {
+  if (id == ID_HOTKEY_START_RECORD) {
+    Send(WM_COMMAND, IDC_RECORD);
+  } else if (id == ID_HOTKEY_START_REPEAT) {
+    PlaybackGuard([this] { PlayRecord(); });  // without bringing the window forward
+  } else {
+    return false;
+  }
+  return true;
 }
 
 void CSorvaneDlg::ApplyRunOptions(const RunRequest& request) {
@@ -132,6 +161,9 @@ bool CSorvaneDlg::OnCommand(int id, int code, HWND control) {
     case IDC_DELAY:
       UpdateDelayControls();
       return true;
+    case IDC_RECORD:
+      OnRecord();
+      return true;
     case IDC_REPEAT:
       OnRepeat();
       return true;
@@ -142,8 +174,17 @@ bool CSorvaneDlg::OnCommand(int id, int code, HWND control) {
 
 bool CSorvaneDlg::OnClose() {
   closing_ = true;
-  playback_.stopRequested = true;  // a playback in progress ends at its next slice
+  playback_.stopRequested = true;  // a playback or recording in progress ends
+  UnregisterHotKey(hwnd_, ID_HOTKEY_START_RECORD);
+  UnregisterHotKey(hwnd_, ID_HOTKEY_START_REPEAT);
   return MainDialog::OnClose();
+}
+
+void CSorvaneDlg::BringBack() {
+  Show(SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 RepeatControls CSorvaneDlg::ReadRepeatControls() const {

@@ -13,6 +13,7 @@
 #include "engine/MacroRecord.h"
 #include "engine/PlaybackOptions.h"
 #include "engine/PlaybackState.h"
+#include "engine/RecordingBuffer.h"
 
 struct RunRequest;
 
@@ -26,6 +27,7 @@ class CSorvaneDlg : public MainDialog {
  protected:
   bool OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnHotKey(int id) override;
   bool OnClose() override;
 
  private:
@@ -34,12 +36,16 @@ class CSorvaneDlg : public MainDialog {
   void StartFromCommandLine();
   void ApplyRunOptions(const RunRequest& request);
   void HideAsToolWindow();
+  void RegisterMainHotkeys();
+  void OnRecord();
+  void SaveRecording(const std::vector<MacroEvent>& events);
   void OnRepeat();
   void PlayRecord();
   bool LoadRecordToPlay(MacroRecord& record);
   RepeatControls ReadRepeatControls() const;
   void FinishPlayback();
-  void RestoreAfterPlayback();
+  // Shows the window again, in front, after a recording or a playback.
+  void BringBack();
   void UpdateRepeatControls() const;
   void UpdateDelayControls() const;
 
@@ -47,10 +53,12 @@ class CSorvaneDlg : public MainDialog {
   bool stay_ = true;                // false in run-a-record mode without "noquit"
   bool commandLineRecord_ = false;  // the command line's record is queued or playing
   bool playing_ = false;
+  bool recording_ = false;
   bool closing_ = false;
-  PlaybackState playback_;
+  PlaybackState playback_;  // its stop request also ends a recording
+  RecordingBuffer recordingBuffer_;
 
-  Button repeatOnce_, repeatCount_, repeatFor_, delay_, randomDelay_, shutdown_;
+  Button record_, repeat_, repeatOnce_, repeatCount_, repeatFor_, delay_, randomDelay_, shutdown_;
   Edit repeatTimes_, repeatTime_, delayHours_, delayMinutes_, delaySeconds_;
   ComboBox repeatTimeUnit_;
   Slider speed_;

@@ -4,7 +4,7 @@
 
 bool CSystemTray::Create(HWND target) {
   target_ = target;
-  return CustomWindow::Create(L"HestornTrayWindow", kTrayWindowTitle, WS_POPUP, nullptr);
+  return CustomWindow::Create(L"HestornTrayWindow", kTrayWindowTitle, WS_POPUP, 0, RECT{}, nullptr);
 }
 
 LRESULT CSystemTray::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

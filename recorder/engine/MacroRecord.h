@@ -25,6 +25,8 @@ struct MacroEvent {
   uint16_t y;             // mouse: low 16 bits of the screen y; keys: 0
   int16_t wheelDelta;     // Wheel: the signed rotation; 0 otherwise
   uint32_t delayAfterMs;  // gap to the next event; 0 for the last one
+
+  bool operator==(const MacroEvent&) const = default;
 };
 static_assert(sizeof(MacroEvent) == 12, "MacroEvent is stored byte for byte");
 

@@ -1,6 +1,9 @@
 #include "CustomWindow.h"
 
-bool CustomWindow::Create(const wchar_t* className, const wchar_t* title, DWORD style, HWND parent) {
+#include "Control.h"
+
+bool CustomWindow::Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
+                          const RECT& rect, HWND parent) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSW existing{};
   if (!GetClassInfoW(instance, className, &existing)) {
@@ -11,7 +14,8 @@ bool CustomWindow::Create(const wchar_t* className, const wchar_t* title, DWORD 
     wc.lpszClassName = className;
     if (!RegisterClassW(&wc)) return false;
   }
-  return CreateWindowExW(0, className, title, style, 0, 0, 0, 0, parent, nullptr, instance, this) != nullptr;
+  return CreateWindowExW(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
+                         rect.bottom - rect.top, parent, nullptr, instance, this) != nullptr;
 }
 
 void CustomWindow::Destroy() {
@@ -33,5 +37,6 @@ LRESULT CALLBACK CustomWindow::StaticWindowProc(HWND hwnd, UINT msg, WPARAM wp, 
     window->hwnd_ = nullptr;
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
+  if (LRESULT result = 0; ReflectToControl(hwnd, msg, wp, lp, result)) return result;
   return window->WindowProc(msg, wp, lp);
 }

@@ -1,5 +1,6 @@
-// A window of a class of our own, for the hidden helper windows that are not dialogs.
-// The object is kept in GWLP_USERDATA; WindowProc() handles its messages.
+// A window of a class of our own, for the windows that are not dialogs. The object is
+// kept in GWLP_USERDATA; WindowProc() handles its messages, after notifications from
+// subclassed child controls have been offered to them.
 #pragma once
 
 #include "Window.h"
@@ -11,7 +12,8 @@ class CustomWindow : public Window {
   CustomWindow(const CustomWindow&) = delete;
   CustomWindow& operator=(const CustomWindow&) = delete;
 
-  bool Create(const wchar_t* className, const wchar_t* title, DWORD style, HWND parent);
+  bool Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, const RECT& rect,
+              HWND parent);
   void Destroy();
 
  protected:

@@ -7,11 +7,6 @@
 
 using Bytes = std::vector<uint8_t>;
 
-static bool operator==(const MacroEvent& a, const MacroEvent& b) {
-  return a.kind == b.kind && a.x == b.x && a.y == b.y && a.wheelDelta == b.wheelDelta &&
-         a.delayAfterMs == b.delayAfterMs;
-}
-
 static void PrintTo(const MacroEvent& e, std::ostream* out) {
   *out << "{kind " << e.kind << ", " << e.x << ", " << e.y << ", wheel " << e.wheelDelta << ", delay " << e.delayAfterMs
        << "}";

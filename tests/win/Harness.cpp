@@ -111,8 +111,10 @@ int CountWindows(const wchar_t* className, const wchar_t* title) {
 }
 
 std::wstring WindowText(HWND window) {
+  // WM_GETTEXT rather than GetWindowText, which does not ask controls of other processes.
   wchar_t text[512] = L"";
-  GetWindowTextW(window, text, 512);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &ignored);
   return text;
 }
 
