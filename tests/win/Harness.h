@@ -39,6 +39,9 @@ int CountWindows(const wchar_t* className, const wchar_t* title);
 
 std::wstring WindowText(HWND window);
 
+// A key going down or up, injected as a keyboard does it.
+void InjectKey(WORD virtualKey, bool up);
+
 bool FolderExists(const std::wstring& path);
 std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);

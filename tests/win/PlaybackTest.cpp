@@ -23,15 +23,6 @@ MacroEvent Event(EventKind kind, int x, int y, uint32_t gap, int16_t wheel = 0) 
 }
 MacroEvent Key(EventKind kind, uint16_t vk, uint32_t gap) { return Event(kind, vk, 0, gap); }
 
-void SendKey(WORD vk, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
-}
-
 bool IsDown(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
 
 class PlaybackTest : public testing::Test {
@@ -144,10 +135,10 @@ TEST_F(PlaybackTest, TheStopHotkeyEndsAtOnceWithMinusTwoAndReleasesWhatWasHeld) 
   probe.Clear();
 
   const ULONGLONG pressed = GetTickCount64();
-  SendKey(VK_MENU, false);
-  SendKey(VK_F2, false);
-  SendKey(VK_F2, true);
-  SendKey(VK_MENU, true);
+  InjectKey(VK_MENU, false);
+  InjectKey(VK_F2, false);
+  InjectKey(VK_F2, true);
+  InjectKey(VK_MENU, true);
   EXPECT_EQ(WaitForExitCode(5000), kStoppedByUser);
   const ULONGLONG stoppedAfter = GetTickCount64() - pressed;
   EXPECT_LT(stoppedAfter, 250u) << "the stop hotkey took " << stoppedAfter << " ms";

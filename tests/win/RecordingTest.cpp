@@ -16,12 +16,7 @@ constexpr wchar_t kMainClass[] = L"Sorvane_IDK290SE5";
 void Inject(INPUT input) { SendInput(1, &input, sizeof input); }
 
 void Key(WORD vk, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  Inject(input);
+  InjectKey(vk, up);
   Sleep(20);
 }
 
