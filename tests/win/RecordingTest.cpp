@@ -209,4 +209,33 @@ TEST_F(RecordingTest, ARecordingWithoutInputEndsByItselfAfterFiveSeconds) {
   EXPECT_FALSE(FolderExists(folder_));
 }
 
+// Resting the pointer on the stop window for three seconds sends it to the other
+// bottom corner, and back.
+TEST_F(RecordingTest, TheStopWindowStepsOutOfThePointersWay) {
+  StartSorvane();
+  PostMessageW(main_, WM_COMMAND, 1000, 0);
+  HWND stop = WaitForWindow(L"SorvaneStopWindow", nullptr, sorvane_.id, 5000);
+  ASSERT_NE(stop, nullptr);
+  RECT area{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  for (const bool toTheLeft : {true, false}) {
+    RECT before{};
+    GetWindowRect(stop, &before);
+    EXPECT_EQ(before.bottom, area.bottom);
+    EXPECT_EQ(before.left == 0, !toTheLeft);
+    SetCursorPos((before.left + before.right) / 2, before.top + 5);  // not on the button
+    RECT after = before;
+    for (int i = 0; i < 300 && after.left == before.left; ++i) {
+      Sleep(20);
+      GetWindowRect(stop, &after);
+    }
+    EXPECT_EQ(after.left, toTheLeft ? 0 : area.right - (before.right - before.left));
+    EXPECT_EQ(after.bottom, area.bottom);
+  }
+  PostMessageW(stop, WM_COMMAND, 1002, 0);
+  HWND save = WaitForWindow(L"#32770", L"Save Record", sorvane_.id, 5000);
+  ASSERT_NE(save, nullptr);
+  PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
+}
+
 }  // namespace
