@@ -37,12 +37,15 @@ std::optional<int> ScanInt(std::wstring_view text) {
   return static_cast<int>(value);
 }
 
-std::optional<double> ScanDouble(std::wstring_view text) {
+namespace {
+
+// Reads a "%lf" number; end gets the index just past it.
+std::optional<double> ScanDoubleTo(std::wstring_view text, size_t& end) {
   const size_t start = SkipSpace(text, 0);
   size_t i = start;
   if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) ++i;
   const size_t integerEnd = SkipDigits(text, i);
-  size_t end = integerEnd;
+  end = integerEnd;
   bool anyDigit = integerEnd > i;
   if (end < text.size() && text[end] == L'.') {
     const size_t fractionEnd = SkipDigits(text, end + 1);
@@ -59,4 +62,18 @@ std::optional<double> ScanDouble(std::wstring_view text) {
   // The accepted characters are all ASCII, so a narrow copy is exact.
   std::string narrow(text.begin() + start, text.begin() + end);
   return std::strtod(narrow.c_str(), nullptr);
+}
+
+}  // namespace
+
+std::optional<double> ScanDouble(std::wstring_view text) {
+  size_t end = 0;
+  return ScanDoubleTo(text, end);
+}
+
+std::optional<double> ScanWholeDouble(std::wstring_view text) {
+  size_t end = 0;
+  const std::optional<double> value = ScanDoubleTo(text, end);
+  if (!value || SkipSpace(text, end) != text.size()) return std::nullopt;
+  return value;
 }

@@ -11,3 +11,6 @@ std::optional<int> ScanInt(std::wstring_view text);
 
 // "%lf": optional sign, digits with an optional fraction, optional exponent.
 std::optional<double> ScanDouble(std::wstring_view text);
+
+// As ScanDouble, but nothing other than white space may follow the number.
+std::optional<double> ScanWholeDouble(std::wstring_view text);

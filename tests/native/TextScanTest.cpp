@@ -41,3 +41,12 @@ TEST(ScanDouble, ReadsLikePercentLf) {
     }
   }
 }
+
+TEST(ScanWholeDouble, TakesOnlyANumberWithTrailingBlanks) {
+  const DoubleCase cases[] = {
+      {L"12", 12.0},         {L" -2.5 \t", -2.5},  {L"1e3\r\n", 1000.0}, {L"12x", std::nullopt},
+      {L"1e", std::nullopt}, {L"1.2.3", std::nullopt}, {L"", std::nullopt}, {L" ", std::nullopt},
+      {L"1 2", std::nullopt},
+  };
+  for (const DoubleCase& c : cases) EXPECT_EQ(ScanWholeDouble(c.text), c.expected) << "text: \"" << c.text << '"';
+}
