@@ -9,8 +9,10 @@
 #include "../shared/win/MessageBox.h"
 #include "HotkeySettings.h"
 #include "ProgDlg.h"
+#include "ShutdownDlg.h"
 #include "SorvaneDlg.h"
 #include "StopTipDlg.h"
+#include "SystemShutdown.h"
 #include "Win32PlaybackHost.h"
 #include "crash/CrashReport.h"
 #include "engine/PlaybackEnding.h"
@@ -42,6 +44,7 @@ uint64_t RecordedLength(const std::vector<MacroEvent>& events) {
 
 void CSorvaneDlg::OnRepeat() {
   SetForegroundWindow(hwnd_);
+  if (!commandLineRecord_) SaveRepeatSettings();
   PlaybackGuard([this] { PlayRecord(); });
   commandLineRecord_ = false;
 }
@@ -109,7 +112,11 @@ void CSorvaneDlg::FinishPlayback() {
     case PlaybackEnding::Then::Close:
       Send(WM_CLOSE);
       return;
-    case PlaybackEnding::Then::Shutdown:  // the countdown comes with the shutdown dialog
+    case PlaybackEnding::Then::Shutdown: {
+      CShutdownDlg countdown(ShutDownComputer);
+      if (countdown.DoModal(hwnd_) != IDCANCEL) return;  // hidden while the computer shuts down
+    }
+      [[fallthrough]];
     case PlaybackEnding::Then::RestoreWindow:
       if (!closing_) {
         BringBack();

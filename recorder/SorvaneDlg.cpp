@@ -1,12 +1,17 @@
 #include "SorvaneDlg.h"
 
+#include <shellapi.h>
+
+#include "../shared/frame/AppStartup.h"
 #include "../shared/frame/AppValues.h"
 #include "../shared/portable/DurationUnit.h"
 #include "../shared/portable/TextFormat.h"
 #include "../shared/win/MessageBox.h"
 #include "HotkeySettings.h"
+#include "OptionsDlg.h"
 #include "crash/CrashReport.h"
 #include "engine/CommandLine.h"
+#include "engine/RepeatSettings.h"
 #include "resource.h"
 
 CSorvaneDlg::CSorvaneDlg(std::wstring commandLine)
@@ -29,11 +34,29 @@ void CSorvaneDlg::AttachControls() {
       {&record_, IDC_RECORD},             {&repeat_, IDC_REPEAT},
       {&repeatOnce_, IDC_REPEAT_ONCE},    {&repeatCount_, IDC_REPEAT_COUNT},     {&repeatFor_, IDC_REPEAT_FOR},
       {&delay_, IDC_DELAY},               {&randomDelay_, IDC_RANDOM_DELAY},     {&shutdown_, IDC_SHUTDOWN},
-      {&repeatTimes_, IDC_REPEAT_TIMES},  {&repeatTime_, IDC_REPEAT_TIME},       {&delayHours_, IDC_DELAY_HOURS},
-      {&delayMinutes_, IDC_DELAY_MINUTES}, {&delaySeconds_, IDC_DELAY_SECONDS},  {&repeatTimeUnit_, IDC_REPEAT_TIME_UNIT},
-      {&speed_, IDC_SPEED},               {&records_, IDC_RECORD_LIST},
+      {&repeatTimeUnit_, IDC_REPEAT_TIME_UNIT}, {&speed_, IDC_SPEED},          {&records_, IDC_RECORD_LIST},
   };
   for (const auto& c : controls) c.control->Attach(hwnd_, c.id);
+
+  // The number fields and their spin buttons, which step them within their range.
+  const struct {
+    CNumEdit* field;
+    CNumSpinCtrl* spin;
+    int fieldId, spinId;
+    float minimum;
+  } numbers[] = {
+      {&repeatTimes_, &repeatTimesSpin_, IDC_REPEAT_TIMES, IDC_REPEAT_TIMES_SPIN, 1},
+      {&repeatTime_, &repeatTimeSpin_, IDC_REPEAT_TIME, IDC_REPEAT_TIME_SPIN, 1},
+      {&delayHours_, &delayHoursSpin_, IDC_DELAY_HOURS, IDC_DELAY_HOURS_SPIN, 0},
+      {&delayMinutes_, &delayMinutesSpin_, IDC_DELAY_MINUTES, IDC_DELAY_MINUTES_SPIN, 0},
+      {&delaySeconds_, &delaySecondsSpin_, IDC_DELAY_SECONDS, IDC_DELAY_SECONDS_SPIN, 0},
+  };
+  for (const auto& n : numbers) {
+    n.field->Subclass(hwnd_, n.fieldId);
+    n.spin->Subclass(hwnd_, n.spinId);
+    n.spin->SetBuddy(n.field->Handle());
+    n.spin->SetRange(n.minimum, 10000000);
+  }
 }
 
 void CSorvaneDlg::SetInitialState() {
@@ -53,10 +76,12 @@ void CSorvaneDlg::SetInitialState() {
 
   UpdateRepeatControls();
   UpdateDelayControls();
+  FillRecordList();
 }
 
 void CSorvaneDlg::StartFromCommandLine() {
   if (commandLine_.empty()) {
+    LoadRepeatSettings();
     RegisterMainHotkeys();
     return;
   }
@@ -96,9 +121,11 @@ void CSorvaneDlg::RegisterMainHotkeys() {
 }
 
 bool CSorvaneDlg::OnHotKey(int id) {
+  if (optionsOpen_ && (id == ID_HOTKEY_START_RECORD || id == ID_HOTKEY_START_REPEAT)) return true;
   if (id == ID_HOTKEY_START_RECORD) {
     Send(WM_COMMAND, IDC_RECORD);
   } else if (id == ID_HOTKEY_START_REPEAT) {
+    if (!commandLineRecord_) SaveRepeatSettings();
     PlaybackGuard([this] { PlayRecord(); });  // without bringing the window forward
   } else {
     return false;
@@ -135,22 +162,6 @@ void CSorvaneDlg::HideAsToolWindow() {
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CSorvaneDlg::AddOrSelectRecord(const std::wstring& path) {
-  int index = -1;
-  for (int i = 0; i < records_.Count() && index < 0; ++i) {
-    if (CompareStringOrdinal(records_.ItemText(i, 1).c_str(), -1, path.c_str(), -1, TRUE) == CSTR_EQUAL) index = i;
-  }
-  if (index < 0) {
-    std::wstring name = path.substr(path.rfind(L'\\') + 1);
-    if (const size_t dot = name.rfind(L'.'); dot != std::wstring::npos) name.resize(dot);
-    index = records_.InsertItem(records_.Count(), name);
-    records_.SetItemText(index, 1, path);
-  }
-  records_.Select(index);
-  records_.EnsureVisible(index);
-  records_.Focus();
-}
-
 bool CSorvaneDlg::OnCommand(int id, int code, HWND control) {
   switch (id) {
     case IDC_REPEAT_ONCE:
@@ -163,6 +174,31 @@ bool CSorvaneDlg::OnCommand(int id, int code, HWND control) {
       return true;
     case IDC_RECORD:
       OnRecord();
+      return true;
+    case ID_FILE_OPEN:
+      OnOpen();
+      return true;
+    case ID_EDIT_RECORD:
+      OnEditRecord();
+      return true;
+    case ID_DELETE_RECORD:
+      OnDeleteRecord();
+      return true;
+    case ID_TOOLS_TINDRAL:
+      StartSibling(L"Tindral.exe");
+      return true;
+    case ID_TOOLS_GALLIVET:
+      StartSibling(L"Gallivet.exe");
+      return true;
+    case ID_TOOLS_HESTORN:
+      StartSibling(L"Hestorn.exe");
+      return true;
+    case ID_TOOLS_OPTIONS:
+      OnOptions();
+      return true;
+    case ID_HELP_UPDATE:
+    case ID_HELP_UPGRADE:
+      ShowMessage(hwnd_, L"This is not available yet.", MB_ICONINFORMATION);
       return true;
     case IDC_REPEAT:
       OnRepeat();
@@ -187,8 +223,78 @@ void CSorvaneDlg::BringBack() {
   SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+bool CSorvaneDlg::OnNotify(const NMHDR& header, LRESULT&) {
+  // A double click on a record plays it, like the Repeat button.
+  if (header.idFrom != IDC_RECORD_LIST || header.code != NM_DBLCLK || records_.Selected() < 0) return false;
+  OnRepeat();
+  return true;
+}
+
+void CSorvaneDlg::OnOptions() {
+  optionsOpen_ = true;
+  COptionsDlg options(g_app.recordFolder);
+  const bool ok = options.DoModal(hwnd_) == IDOK;
+  optionsOpen_ = false;
+  if (!ok) return;
+  g_app.recordFolder = options.recordFolder;
+  WritePrivateProfileStringW(L"Option", L"RecordDirectory", g_app.recordFolder.c_str(), g_app.settingsFile.c_str());
+  FillRecordList();
+  LoadRepeatSettings();  // replaces unsaved changes of the repeat controls
+  RegisterMainHotkeys();
+}
+
+void CSorvaneDlg::StartSibling(const wchar_t* exe) const {
+  const std::wstring path = L"\"" + g_app.moduleFolder + L"\\" + exe + L"\"";
+  ShellExecuteW(nullptr, L"open", path.c_str(), L"", nullptr, SW_SHOWNORMAL);
+}
+
+void CSorvaneDlg::SaveRepeatSettings() const {
+  const int selected = records_.Selected();
+  ::SaveRepeatSettings(ReadRepeatControls(), selected < 0 ? std::wstring() : records_.ItemText(selected, 1),
+                       [](const wchar_t* key, const std::wstring& value) {
+                         WritePrivateProfileStringW(L"OptEx", key, value.c_str(), g_app.settingsFile.c_str());
+                       });
+}
+
+void CSorvaneDlg::LoadRepeatSettings() {
+  RepeatControls controls = ReadRepeatControls();
+  const std::wstring record = ::LoadRepeatSettings(
+      [](const wchar_t* key, const wchar_t* fallback) {
+        return ReadProfileText(g_app.settingsFile, L"OptEx", key, fallback);
+      },
+      controls);
+  ShowRepeatControls(controls);
+  if (record.empty()) return;
+  for (int i = 0; i < records_.Count(); ++i) {
+    if (CompareStringOrdinal(records_.ItemText(i, 1).c_str(), -1, record.c_str(), -1, TRUE) != CSTR_EQUAL) continue;
+    records_.Select(i);
+    records_.EnsureVisible(i);
+    records_.Focus();
+  }
+}
+
+void CSorvaneDlg::ShowRepeatControls(const RepeatControls& c) {
+  repeatOnce_.SetChecked(c.once);
+  repeatCount_.SetChecked(c.times);
+  repeatFor_.SetChecked(c.forTime);
+  repeatTimes_.SetText(c.timesText);
+  repeatTime_.SetText(c.timeText);
+  repeatTimeUnit_.Select(c.timeUnit);
+  shutdown_.SetChecked(c.shutdown);
+  delay_.SetChecked(c.delay);
+  delayHours_.SetText(c.delayHours);
+  delayMinutes_.SetText(c.delayMinutes);
+  delaySeconds_.SetText(c.delaySeconds);
+  randomDelay_.SetChecked(c.randomDelay);
+  speed_.SetPosition(c.speedPosition);
+  UpdateRepeatControls();
+  UpdateDelayControls();
+}
+
 RepeatControls CSorvaneDlg::ReadRepeatControls() const {
   RepeatControls c;
+  c.once = repeatOnce_.IsChecked();
+  c.shutdown = shutdown_.IsChecked();
   c.times = repeatCount_.IsChecked();
   c.forTime = repeatFor_.IsChecked();
   c.timesText = repeatTimes_.Text();

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "../shared/controls/NumEdit.h"
+#include "../shared/controls/NumSpinCtrl.h"
 #include "../shared/frame/MainDialog.h"
 #include "../shared/win/controls/Button.h"
 #include "../shared/win/controls/ComboBox.h"
@@ -23,11 +25,14 @@ class CSorvaneDlg : public MainDialog {
 
   // Selects the entry of that file, or adds one; the list gets the focus.
   void AddOrSelectRecord(const std::wstring& path);
+  // The records of the record folder; the first is selected.
+  void FillRecordList();
 
  protected:
   bool OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnHotKey(int id) override;
+  bool OnNotify(const NMHDR& header, LRESULT& result) override;
   bool OnClose() override;
 
  private:
@@ -43,6 +48,16 @@ class CSorvaneDlg : public MainDialog {
   void PlayRecord();
   bool LoadRecordToPlay(MacroRecord& record);
   RepeatControls ReadRepeatControls() const;
+  void ShowRepeatControls(const RepeatControls& controls);
+  void SaveRepeatSettings() const;
+  void LoadRepeatSettings();
+  void OnOpen();
+  int SelectedRecordFor(const wchar_t* noSelectionMessage);
+  void OnEditRecord();
+  void EditRecord(int item);
+  void OnDeleteRecord();
+  void StartSibling(const wchar_t* exe) const;
+  void OnOptions();
   void FinishPlayback();
   // Shows the window again, in front, after a recording or a playback.
   void BringBack();
@@ -54,12 +69,14 @@ class CSorvaneDlg : public MainDialog {
   bool commandLineRecord_ = false;  // the command line's record is queued or playing
   bool playing_ = false;
   bool recording_ = false;
+  bool optionsOpen_ = false;        // the window's hotkeys are ignored meanwhile
   bool closing_ = false;
   PlaybackState playback_;  // its stop request also ends a recording
   RecordingBuffer recordingBuffer_;
 
   Button record_, repeat_, repeatOnce_, repeatCount_, repeatFor_, delay_, randomDelay_, shutdown_;
-  Edit repeatTimes_, repeatTime_, delayHours_, delayMinutes_, delaySeconds_;
+  CNumEdit repeatTimes_, repeatTime_, delayHours_, delayMinutes_, delaySeconds_;
+  CNumSpinCtrl repeatTimesSpin_, repeatTimeSpin_, delayHoursSpin_, delayMinutesSpin_, delaySecondsSpin_;
   ComboBox repeatTimeUnit_;
   Slider speed_;
   ListView records_;

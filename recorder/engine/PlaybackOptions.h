@@ -15,8 +15,9 @@ struct PlaybackOptions {
   int speedPosition = 5;      // 0 slowest, 5 recorded speed, 10 fastest
 };
 
-// What the main window's repeat controls hold when a playback starts.
+// What the main window's repeat controls hold.
 struct RepeatControls {
+  bool once = false;        // "Repeat once" checked
   bool times = false;       // "Repeat N times" checked
   bool forTime = false;     // "Repeat for T" checked
   std::wstring timesText;   // N
@@ -26,6 +27,7 @@ struct RepeatControls {
   std::wstring delayHours, delayMinutes, delaySeconds;
   bool randomDelay = false;
   int speedPosition = 5;
+  bool shutdown = false;    // "Shutdown the computer when repeating finished" checked
 };
 
 PlaybackOptions ReadPlaybackOptions(const RepeatControls& controls);
