@@ -194,6 +194,35 @@ TEST_F(MainWindowTest, EditRecordRenamesTheFileAndKeepsItsEvents) {
   EXPECT_EQ(Cell(0, 1), renamed);
 }
 
+TEST_F(MainWindowTest, OpenSelectsAListedFileInsteadOfAddingItAgain) {
+  WriteRecord(L"a.rec");
+  const std::wstring b = WriteRecord(L"b.rec");
+  Start();
+  ASSERT_EQ(Count(), 2);
+  PostMessageW(main_, WM_COMMAND, 57601, 0);
+  HWND open = WaitForWindow(L"#32770", L"Open File", sorvane_.id, 10000);
+  ASSERT_NE(open, nullptr) << "no Open File dialog";
+  std::wstring upper = b;
+  CharUpperW(upper.data());
+  // The file name field: a combo box in the explorer-style dialog, an edit in the old one.
+  SetDlgItemTextW(open, GetDlgItem(open, 1148) ? 1148 : 1152, upper.c_str());
+  PostMessageW(open, WM_COMMAND, IDOK, 0);
+  for (int i = 0; i < 250 && IsWindow(open); ++i) Sleep(20);
+  EXPECT_EQ(Count(), 2) << "comparing ignores case";
+  ASSERT_GE(Selected(), 0);
+  EXPECT_EQ(Cell(Selected(), 1), b);
+}
+
+TEST_F(MainWindowTest, ToolsStartTheSiblingPrograms) {
+  Start();
+  PostMessageW(main_, WM_COMMAND, 32781, 0);  // Tools, Tindral
+  HWND tindral = WaitForWindow(L"Quennet_Tindral_KIOP39D", L"Tindral", 0, 20000);
+  ASSERT_NE(tindral, nullptr) << "Tindral did not start";
+  PostMessageW(tindral, WM_CLOSE, 0, 0);
+  for (int i = 0; i < 250 && IsWindow(tindral); ++i) Sleep(20);
+  EXPECT_FALSE(IsWindow(tindral));
+}
+
 // A click on the upper or lower half of a spin button.
 void ClickSpin(HWND spin, bool up) {
   RECT client{};
