@@ -18,26 +18,22 @@
 #include "engine/PlaybackEnding.h"
 #include "engine/PlaybackEngine.h"
 #include "engine/RecordFile.h"
+#include "engine/RecorderOptions.h"
 #include "resource.h"
 
 namespace {
 
+bool SwitchIsOn(const OptionSwitch& option) {
+  return SwitchIsOn(option, ReadProfileText(g_app.settingsFile, L"Option", option.key, option.defaultText));
+}
+
 PlaybackSettings LoadPlaybackSettings() {
-  auto option = [](const wchar_t* key, const wchar_t* fallback) {
-    return ReadProfileText(g_app.settingsFile, L"Option", key, fallback);
-  };
   PlaybackSettings settings;
-  settings.checkUserMoves = option(L"MoveNoStop", L"0") != L"1";
-  settings.absoluteMoves = option(L"CompatibleMode", L"1") == L"0";
+  settings.checkUserMoves = !SwitchIsOn(kMoveNoStopSwitch);
+  settings.absoluteMoves = !SwitchIsOn(kCompatibleModeSwitch);
   settings.screen = Win32PlaybackHost::Screen();
   settings.pauseHotkeyText = HotkeyDisplayText(ReadHotkey(kPauseRepeatHotkey));
   return settings;
-}
-
-uint64_t RecordedLength(const std::vector<MacroEvent>& events) {
-  uint64_t total = 0;
-  for (const MacroEvent& e : events) total += e.delayAfterMs;
-  return total;
 }
 
 }  // namespace
@@ -63,11 +59,11 @@ void CSorvaneDlg::PlayRecord() {
   Show(SW_HIDE);
   playback_.stopRequested = false;
   const PlaybackSettings settings = LoadPlaybackSettings();
-  const bool noProgressWindow = ReadProfileText(g_app.settingsFile, L"Option", L"NoProgWnd", L"0") == L"1";
+  const bool noProgressWindow = SwitchIsOn(kNoProgressWindowSwitch);
   {
     Win32PlaybackHost host;
     CProgDlg progress(playback_);
-    progress.Open(hwnd_, noProgressWindow, RecordedLength(record.events));
+    progress.Open(hwnd_, noProgressWindow, RecordedLengthMs(record.events));
     PlaybackEngine engine(host, progress, playback_, settings);
     engine.Run(record.events, ReadPlaybackOptions(ReadRepeatControls()));
   }

@@ -20,13 +20,13 @@ bool IsExtendedKey(uint8_t vk) {
          vk == 163 || (vk >= 165 && vk <= 183);
 }
 
-uint64_t TotalGap(const std::vector<MacroEvent>& events) {
+}  // namespace
+
+uint64_t RecordedLengthMs(const std::vector<MacroEvent>& events) {
   uint64_t total = 0;
   for (const MacroEvent& e : events) total += e.delayAfterMs;
   return total;
 }
-
-}  // namespace
 
 PlaybackEngine::PlaybackEngine(PlaybackHost& host, ProgressView& view, PlaybackState& state,
                                PlaybackSettings settings)
@@ -62,7 +62,7 @@ void PlaybackEngine::Run(const std::vector<MacroEvent>& events, const PlaybackOp
                                          current.c_str()));
     PlayPass(events, options.speedPosition);
     if (forTime ? host_.CalendarSeconds() >= end : pass + 1 > count) break;
-    view_.SetProgress(TotalGap(events));
+    view_.SetProgress(RecordedLengthMs(events));
     view_.SetStatus(L"Delaying until next repeat");
     DelayBetweenPasses(options);
   }

@@ -13,6 +13,9 @@
 #include "PlaybackOptions.h"
 #include "PlaybackState.h"
 
+// The length of a record: the sum of its gaps.
+uint64_t RecordedLengthMs(const std::vector<MacroEvent>& events);
+
 struct PlaybackSettings {
   bool checkUserMoves = true;   // stop when the user moves the mouse
   bool absoluteMoves = false;   // moves as absolute mouse events instead of setting the cursor
