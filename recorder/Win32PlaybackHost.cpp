@@ -13,6 +13,8 @@ Win32PlaybackHost::Win32PlaybackHost() : random_(static_cast<uint32_t>(std::time
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
   frequency_ = frequency.QuadPart;
+  // Where the cursor was before the first placement counts as a previous one too.
+  if (POINT start; GetCursorPos(&start)) placed_ = Point{start.x, start.y};
 }
 
 Win32PlaybackHost::~Win32PlaybackHost() { timeEndPeriod(1); }

@@ -127,6 +127,10 @@ void InjectKey(WORD virtualKey, bool up) {
   SendInput(1, &input, sizeof input);
 }
 
+void ReleaseModifiers() {
+  for (WORD modifier : {VK_SHIFT, VK_CONTROL, VK_MENU}) InjectKey(modifier, true);
+}
+
 bool FolderExists(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);

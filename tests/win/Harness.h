@@ -42,6 +42,10 @@ std::wstring WindowText(HWND window);
 // A key going down or up, injected as a keyboard does it.
 void InjectKey(WORD virtualKey, bool up);
 
+// Lets go of Shift, Ctrl and Alt, so that a hotkey pressed next matches exactly
+// whatever an earlier test left in the shared keyboard state.
+void ReleaseModifiers();
+
 bool FolderExists(const std::wstring& path);
 std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);

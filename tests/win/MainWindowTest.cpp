@@ -86,7 +86,7 @@ class MainWindowTest : public testing::Test {
 
   // A message box of Sorvane: its text, after which the given button is pressed.
   std::wstring Answer(int button) {
-    HWND box = WaitForWindow(L"#32770", L"Sorvane", sorvane_.id, 5000);
+    HWND box = WaitForWindow(L"#32770", L"Sorvane", sorvane_.id, 15000);
     if (!box) return L"(no message box)";
     const std::wstring text = WindowText(GetDlgItem(box, 0xFFFF));
     PostMessageW(box, WM_COMMAND, button, 0);
@@ -174,7 +174,7 @@ TEST_F(MainWindowTest, EditRecordRenamesTheFileAndKeepsItsEvents) {
   const std::wstring old = WriteRecord(L"old name.rec");
   Start();
   PostMessageW(main_, WM_COMMAND, 32779, 0);
-  HWND save = WaitForWindow(L"#32770", L"Save Record", sorvane_.id, 5000);
+  HWND save = WaitForWindow(L"#32770", L"Save Record", sorvane_.id, 15000);
   ASSERT_NE(save, nullptr);
   EXPECT_EQ(WindowText(GetDlgItem(save, 1004)), L"old name");
   EXPECT_EQ(WindowText(GetDlgItem(save, 1021)), L"kept");
@@ -261,7 +261,7 @@ TEST_F(MainWindowTest, AfterAnUnstoppedPlaybackTheShutdownCountdownComesAndCance
 TEST_F(MainWindowTest, OptionsWithAnEmptyFolderStayOpenAndANewHotkeyStartsRecording) {
   Start();
   PostMessageW(main_, WM_COMMAND, 32782, 0);
-  HWND options = WaitForWindow(L"#32770", L"Options", sorvane_.id, 5000);
+  HWND options = WaitForWindow(L"#32770", L"Options", sorvane_.id, 15000);
   ASSERT_NE(options, nullptr);
   SetDlgItemTextW(options, 1023, L"");
   PostMessageW(options, WM_COMMAND, IDOK, 0);
@@ -277,16 +277,17 @@ TEST_F(MainWindowTest, OptionsWithAnEmptyFolderStayOpenAndANewHotkeyStartsRecord
   const std::wstring caption = WindowText(GetDlgItem(main_, 1000));
   EXPECT_EQ(caption.find(L"Record (C"), 0u) << testing::PrintToString(caption);
   EXPECT_NE(caption.find(L" + Shift + F5)"), std::wstring::npos) << testing::PrintToString(caption);
+  ReleaseModifiers();
   InjectKey(VK_CONTROL, false);
   InjectKey(VK_SHIFT, false);
   InjectKey(VK_F5, false);
-  HWND stop = WaitForWindow(L"SorvaneStopWindow", nullptr, sorvane_.id, 5000);
+  HWND stop = WaitForWindow(L"SorvaneStopWindow", nullptr, sorvane_.id, 15000);
   InjectKey(VK_F5, true);
   InjectKey(VK_SHIFT, true);
   InjectKey(VK_CONTROL, true);
   ASSERT_NE(stop, nullptr) << "the new hotkey did not start a recording";
   PostMessageW(stop, WM_COMMAND, 1002, 0);
-  HWND save = WaitForWindow(L"#32770", L"Save Record", sorvane_.id, 5000);
+  HWND save = WaitForWindow(L"#32770", L"Save Record", sorvane_.id, 15000);
   ASSERT_NE(save, nullptr);
   PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
   WritePrivateProfileStringW(L"Option", L"HK_StartRecord", nullptr, settings_.c_str());

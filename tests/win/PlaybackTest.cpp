@@ -134,6 +134,7 @@ TEST_F(PlaybackTest, TheStopHotkeyEndsAtOnceWithMinusTwoAndReleasesWhatWasHeld) 
   Sleep(200);
   probe.Clear();
 
+  ReleaseModifiers();
   const ULONGLONG pressed = GetTickCount64();
   InjectKey(VK_MENU, false);
   InjectKey(VK_F2, false);

@@ -82,9 +82,10 @@ class RecordingTest : public testing::Test {
   // Presses the start-recording hotkey and waits for the stop window; the hotkey's
   // releases come after, so they are the first events of the record.
   void StartRecording() {
+    ReleaseModifiers();
     Key(VK_MENU, false);
     Key(VK_F1, false);
-    ASSERT_NE(WaitForWindow(L"SorvaneStopWindow", nullptr, sorvane_.id, 5000), nullptr) << "no stop window";
+    ASSERT_NE(WaitForWindow(L"SorvaneStopWindow", nullptr, sorvane_.id, 15000), nullptr) << "no stop window";
     EXPECT_FALSE(IsWindowVisible(main_)) << "the main window stays visible while recording";
     Key(VK_F1, true);
     Key(VK_MENU, true);
@@ -117,7 +118,7 @@ TEST_F(RecordingTest, RecordsWhatTheUserDoesSavesItAndPlaysItBack) {
   Key(VK_SHIFT, false);
   Key(VK_F2, false);
 
-  HWND save = WaitForWindow(L"#32770", L"Save Record", sorvane_.id, 5000);
+  HWND save = WaitForWindow(L"#32770", L"Save Record", sorvane_.id, 15000);
   Key(VK_F2, true);
   Key(VK_SHIFT, true);
   ASSERT_NE(save, nullptr) << "no save dialog";
@@ -199,7 +200,7 @@ TEST_F(RecordingTest, ARecordingWithoutInputEndsByItselfAfterFiveSeconds) {
   StartSorvane();
   const ULONGLONG started = GetTickCount64();
   PostMessageW(main_, WM_COMMAND, 1000, 0);
-  ASSERT_NE(WaitForWindow(L"SorvaneStopWindow", nullptr, sorvane_.id, 5000), nullptr) << "no stop window";
+  ASSERT_NE(WaitForWindow(L"SorvaneStopWindow", nullptr, sorvane_.id, 15000), nullptr) << "no stop window";
   for (int i = 0; i < 400 && !IsWindowVisible(main_); ++i) Sleep(20);
   const ULONGLONG after = GetTickCount64() - started;
   EXPECT_TRUE(IsWindowVisible(main_));
@@ -214,7 +215,7 @@ TEST_F(RecordingTest, ARecordingWithoutInputEndsByItselfAfterFiveSeconds) {
 TEST_F(RecordingTest, TheStopWindowStepsOutOfThePointersWay) {
   StartSorvane();
   PostMessageW(main_, WM_COMMAND, 1000, 0);
-  HWND stop = WaitForWindow(L"SorvaneStopWindow", nullptr, sorvane_.id, 5000);
+  HWND stop = WaitForWindow(L"SorvaneStopWindow", nullptr, sorvane_.id, 15000);
   ASSERT_NE(stop, nullptr);
   RECT area{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
@@ -233,7 +234,7 @@ TEST_F(RecordingTest, TheStopWindowStepsOutOfThePointersWay) {
     EXPECT_EQ(after.bottom, area.bottom);
   }
   PostMessageW(stop, WM_COMMAND, 1002, 0);
-  HWND save = WaitForWindow(L"#32770", L"Save Record", sorvane_.id, 5000);
+  HWND save = WaitForWindow(L"#32770", L"Save Record", sorvane_.id, 15000);
   ASSERT_NE(save, nullptr);
   PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
 }
