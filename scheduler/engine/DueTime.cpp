@@ -1,0 +1,215 @@
+#include "DueTime.h"
+
+#include "../../shared/portable/TextFormat.h"
+#include "../../shared/portable/TextScan.h"
+
+#include <cwchar>
+#include <cwctype>
+#include <ctime>
+#include <limits>
+
+namespace {
+
+constexpr std::int64_t kDay = 86400;
+constexpr std::int64_t kWeek = 7 * kDay;
+constexpr std::wstring_view kIdlePrefix = L"Computer idle for";
+
+std::optional<std::tm> LocalTime(std::int64_t t) {
+  const std::time_t time = static_cast<std::time_t>(t);
+  const std::tm* local = std::localtime(&time);
+  if (local == nullptr) return std::nullopt;
+  return *local;
+}
+
+// Local date and time back to seconds; the system decides whether daylight saving applies.
+std::optional<std::int64_t> FromLocal(std::tm local) {
+  local.tm_isdst = -1;
+  const std::time_t time = std::mktime(&local);
+  if (time == static_cast<std::time_t>(-1)) return std::nullopt;
+  return static_cast<std::int64_t>(time);
+}
+
+std::int64_t CurrentMinute(const SchedulerClock& clock) {
+  const std::int64_t now = clock.Now();
+  std::optional<std::tm> local = LocalTime(now);
+  if (!local) return now;
+  local->tm_sec = 0;
+  return FromLocal(*local).value_or(now);
+}
+
+bool IsIdleTask(std::wstring_view every) {
+  if (every.size() < kIdlePrefix.size()) return false;
+  for (std::size_t i = 0; i < kIdlePrefix.size(); ++i) {
+    if (std::towlower(every[i]) != std::towlower(kIdlePrefix[i])) return false;
+  }
+  return true;
+}
+
+bool IsSeparator(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+std::int64_t AddYears(std::int64_t t, int years) {
+  std::optional<std::tm> local = LocalTime(t);
+  if (!local || years > std::numeric_limits<int>::max() - local->tm_year) return t;
+  local->tm_year += years;
+  return FromLocal(*local).value_or(t);
+}
+
+std::int64_t AdvanceByCustomPeriod(std::int64_t t, std::wstring_view every) {
+  std::size_t start = 0;
+  while (start < every.size() && IsSeparator(every[start])) ++start;
+  std::size_t end = start;
+  while (end < every.size() && !IsSeparator(every[end])) ++end;
+  const std::optional<int> count = ScanInt(every.substr(start, end - start));
+  if (end == start || !count || *count < 1) return t;
+  const std::int64_t n = *count;
+  const std::wstring_view unit = end < every.size() ? every.substr(end + 1) : std::wstring_view();
+  if (unit == L"Minutes") return t + n * 60;
+  if (unit == L"Hours") return t + n * 3600;
+  if (unit == L"Days") return t + n * kDay;
+  if (unit == L"Weeks") return t + n * kWeek;
+  if (unit == L"Months") {
+    for (int step = 0; step < n; ++step) {
+      const int days = DaysInMonth(t);
+      if (days == 0) break;
+      t += days * kDay;
+    }
+    return t;
+  }
+  if (unit == L"Years") return AddYears(t, *count);
+  return t;
+}
+
+// "Unlimited" is -1; otherwise the count in front of the text, if there is one.
+std::optional<int> RunCount(const std::wstring& repeatTimes) {
+  if (repeatTimes == L"Unlimited") return -1;
+  return ScanInt(repeatTimes);
+}
+
+bool IdleLongEnough(std::wstring_view every, const SchedulerClock& clock) {
+  const std::optional<std::uint32_t> lastInput = clock.LastInputTick();
+  const std::uint32_t now = clock.TickCount();
+  if (!lastInput || now <= *lastInput || now < 180000) return false;
+  const std::uint32_t idle = now - *lastInput;
+  if (idle < 60000) return false;
+  const std::optional<int> minutes = ScanInt(every.substr(kIdlePrefix.size()));
+  return minutes && static_cast<std::int64_t>(idle / 60000) >= *minutes;
+}
+
+std::optional<DueTask> FireIdleTask(TaskTable& tasks, int row, const SchedulerClock& clock) {
+  TaskEntry task = tasks.Row(row);
+  if (!IdleLongEnough(task.every, clock)) return std::nullopt;
+  const bool saysIdle = task.every.find(L"idle") != std::wstring::npos;
+  if (task.repeatTimes == L"Unlimited") {
+    return DueTask{task.taskName, task.script, saysIdle ? -1 : 1, false};
+  }
+  const std::optional<int> repeat = ScanInt(task.repeatTimes);
+  if (!repeat) return std::nullopt;
+  if (saysIdle) return DueTask{task.taskName, task.script, *repeat, false};
+  // A hand-edited idle text: the count says how many more times the task fires.
+  if (*repeat <= 1) {
+    tasks.Delete(row);
+    return DueTask{task.taskName, task.script, 1, true};
+  }
+  task.repeatTimes = FormatText(L"%d", *repeat - 1);
+  tasks.SetRow(row, task);
+  return DueTask{task.taskName, task.script, 1, false};
+}
+
+std::optional<DueTask> FireTimedTask(TaskTable& tasks, int row, std::int64_t currentMinute) {
+  TaskEntry task = tasks.Row(row);
+  const std::optional<std::int64_t> due = ParseDueTime(task);
+  if (!due || *due != currentMinute) return std::nullopt;
+  const std::optional<int> runCount = RunCount(task.repeatTimes);
+  if (!runCount) return std::nullopt;
+  if (task.every == L"Once") {
+    tasks.Delete(row);
+    return DueTask{task.taskName, task.script, *runCount, true};
+  }
+  SetDueTime(task, AdvanceDueTime(*due, task.every));
+  tasks.SetRow(row, task);
+  return DueTask{task.taskName, task.script, *runCount, false};
+}
+
+}  // namespace
+
+std::optional<std::int64_t> ParseDueTime(const TaskEntry& task) {
+  int hour = 0, minute = 0, year = 0, month = 0, day = 0;
+  std::swscanf(task.time.c_str(), L"%d:%d", &hour, &minute);
+  std::swscanf(task.date.c_str(), L"%d-%d-%d", &year, &month, &day);
+  if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 ||
+      minute < 0 || minute > 59) {
+    return std::nullopt;
+  }
+  std::tm local{};
+  local.tm_year = year - 1900;
+  local.tm_mon = month - 1;
+  local.tm_mday = day;
+  local.tm_hour = hour;
+  local.tm_min = minute;
+  return FromLocal(local);
+}
+
+void SetDueTime(TaskEntry& task, std::int64_t dueTime) {
+  const std::optional<std::tm> local = LocalTime(dueTime);
+  if (!local) return;
+  task.time = FormatText(L"%02d:%02d", local->tm_hour, local->tm_min);
+  task.date = FormatText(L"%d-%d-%d", local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
+}
+
+std::int64_t AdvanceDueTime(std::int64_t dueTime, std::wstring_view every) {
+  if (every == L"Day") return dueTime + kDay;
+  if (every == L"Week") return dueTime + kWeek;
+  if (every == L"Month") return dueTime + DaysInMonth(dueTime) * kDay;
+  return AdvanceByCustomPeriod(dueTime, every);
+}
+
+int DaysInMonth(std::int64_t t) {
+  std::optional<std::tm> local = LocalTime(t);
+  if (!local) return 0;
+  const int month = local->tm_mon;
+  local->tm_mday = 1;
+  local->tm_hour = local->tm_min = local->tm_sec = 0;
+  std::optional<std::int64_t> point = FromLocal(*local);
+  if (!point) return 0;
+  int count = 0;
+  for (std::optional<std::tm> at = LocalTime(*point); at && at->tm_mon == month;
+       at = LocalTime(*point)) {
+    *point += kDay;
+    ++count;
+  }
+  return count;
+}
+
+bool CatchUpDueTimes(TaskTable& tasks, const SchedulerClock& clock) {
+  const std::int64_t currentMinute = CurrentMinute(clock);
+  bool changed = false;
+  for (int row = 0; row < tasks.Count(); ++row) {
+    TaskEntry task = tasks.Row(row);
+    if (task.every == L"System Startup" || task.every == L"Once" || IsIdleTask(task.every)) continue;
+    const std::optional<std::int64_t> due = ParseDueTime(task);
+    if (!due) continue;
+    std::int64_t t = *due;
+    while (t < currentMinute) {
+      const std::int64_t next = AdvanceDueTime(t, task.every);
+      if (next <= t) break;  // not a period: the row stays as it is
+      t = next;
+    }
+    if (t == *due || t < currentMinute) continue;
+    SetDueTime(task, t);
+    tasks.SetRow(row, task);
+    changed = true;
+  }
+  return changed;
+}
+
+std::optional<DueTask> FindDueTask(TaskTable& tasks, const SchedulerClock& clock) {
+  const std::int64_t currentMinute = CurrentMinute(clock);
+  for (int row = 0; row < tasks.Count(); ++row) {
+    const std::wstring every = tasks.Row(row).every;
+    if (every == L"System Startup") continue;
+    const std::optional<DueTask> fired = IsIdleTask(every) ? FireIdleTask(tasks, row, clock)
+                                                           : FireTimedTask(tasks, row, currentMinute);
+    if (fired) return fired;
+  }
+  return std::nullopt;
+}
