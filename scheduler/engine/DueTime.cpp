@@ -47,6 +47,8 @@ bool IsIdleTask(std::wstring_view every) {
 
 bool IsSeparator(wchar_t c) { return c == L' ' || c == L'\t'; }
 
+constexpr std::int64_t kMaxMonths = 12 * 1000;
+
 std::int64_t AddYears(std::int64_t t, int years) {
   std::optional<std::tm> local = LocalTime(t);
   if (!local || years > std::numeric_limits<int>::max() - local->tm_year) return t;
@@ -68,6 +70,9 @@ std::int64_t AdvanceByCustomPeriod(std::int64_t t, std::wstring_view every) {
   if (unit == L"Days") return t + n * kDay;
   if (unit == L"Weeks") return t + n * kWeek;
   if (unit == L"Months") {
+    // Month lengths are counted one by one; a period of more than a thousand years
+    // (only possible by editing tasks.ini) would take that long and cannot advance.
+    if (n > kMaxMonths) return t;
     for (int step = 0; step < n; ++step) {
       const int days = DaysInMonth(t);
       if (days == 0) break;

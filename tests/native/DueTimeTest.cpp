@@ -153,7 +153,7 @@ TEST(DueTime, LeavesTheDueTimeWhereTheTextIsNoPeriod) {
   TimeZone zone("Europe/Berlin");
   const wchar_t* const texts[] = {
       L"", L"  ", L"day", L"Fortnight", L"15", L"15 minutes", L"15  Minutes", L"15 Minutes ",
-      L"x Days", L"0 Days", L"-1 Days", L"-2 Months", L"0 Years", L"2147483647 Years",
+      L"x Days", L"0 Days", L"-1 Days", L"-2 Months", L"0 Years", L"2147483647 Years", L"2000000000 Months",
   };
   const std::int64_t due = LocalSeconds(2013, 5, 4, 10, 0);
   for (const wchar_t* every : texts) {
