@@ -41,18 +41,26 @@ void CSorvaneDlg::FillRecordList() {
   }
 }
 
+bool CSorvaneDlg::SameLocation(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+void CSorvaneDlg::ShowRecord(int item) {
+  records_.Select(item);
+  records_.EnsureVisible(item);
+  records_.Focus();
+}
+
 void CSorvaneDlg::AddOrSelectRecord(const std::wstring& path) {
   int index = -1;
   for (int i = 0; i < records_.Count() && index < 0; ++i) {
-    if (CompareStringOrdinal(records_.ItemText(i, 1).c_str(), -1, path.c_str(), -1, TRUE) == CSTR_EQUAL) index = i;
+    if (SameLocation(records_.ItemText(i, 1), path)) index = i;
   }
   if (index < 0) {
     index = records_.InsertItem(records_.Count(), RecordName(path.substr(path.rfind(L'\\') + 1)));
     records_.SetItemText(index, 1, path);
   }
-  records_.Select(index);
-  records_.EnsureVisible(index);
-  records_.Focus();
+  ShowRecord(index);
 }
 
 void CSorvaneDlg::OnOpen() {
@@ -108,7 +116,7 @@ void CSorvaneDlg::EditRecord(int item) {
     ShowMessage(hwnd_, error);
     return;
   }
-  if (CompareStringOrdinal(path.c_str(), -1, oldPath.c_str(), -1, TRUE) != CSTR_EQUAL) DeleteFileW(oldPath.c_str());
+  if (!SameLocation(path, oldPath)) DeleteFileW(oldPath.c_str());
   records_.SetItemText(item, 0, save.name);
   records_.SetItemText(item, 1, path);
 }

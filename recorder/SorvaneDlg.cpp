@@ -266,10 +266,7 @@ void CSorvaneDlg::LoadRepeatSettings() {
   ShowRepeatControls(controls);
   if (record.empty()) return;
   for (int i = 0; i < records_.Count(); ++i) {
-    if (CompareStringOrdinal(records_.ItemText(i, 1).c_str(), -1, record.c_str(), -1, TRUE) != CSTR_EQUAL) continue;
-    records_.Select(i);
-    records_.EnsureVisible(i);
-    records_.Focus();
+    if (SameLocation(records_.ItemText(i, 1), record)) ShowRecord(i);
   }
 }
 

@@ -27,6 +27,8 @@ class CSorvaneDlg : public MainDialog {
   void AddOrSelectRecord(const std::wstring& path);
   // The records of the record folder; the first is selected.
   void FillRecordList();
+  // Whether two record locations name the same file (letter case does not count).
+  static bool SameLocation(const std::wstring& a, const std::wstring& b);
 
  protected:
   bool OnInitDialog() override;
@@ -53,6 +55,8 @@ class CSorvaneDlg : public MainDialog {
   void LoadRepeatSettings();
   void OnOpen();
   int SelectedRecordFor(const wchar_t* noSelectionMessage);
+  // Selects the entry, scrolls it into view and gives the list the focus.
+  void ShowRecord(int item);
   void OnEditRecord();
   void EditRecord(int item);
   void OnDeleteRecord();

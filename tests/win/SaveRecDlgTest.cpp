@@ -12,30 +12,20 @@
 #include "../../recorder/engine/SaveRecordDecision.h"
 #include "../../recorder/resource.h"
 #include "../../shared/win/MessageBox.h"
+#include "DialogThread.h"
 #include "Harness.h"
 
 namespace {
 
-constexpr DWORD kTimeoutMs = 10000;
+constexpr DWORD kTimeoutMs = kDialogTimeoutMs;
 const std::wstring kDescription = L"Opens the mail\r\nand files the invoices";
 const std::wstring kTypedDescription = L"First line\r\nSecond line\r\n";
-
-bool WaitUntil(const std::function<bool()>& condition) {
-  const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
-  while (!condition()) {
-    if (GetTickCount64() > deadline) return false;
-    Sleep(20);
-  }
-  return true;
-}
 
 std::wstring RenameRefusal(const std::wstring& name) {
   return L"Can not rename the record to '" + name +
          L"': A record with the name you specified already exist.\nPlease specify a different name.";
 }
 
-// As a mouse click does, this gives the button the focus before it acts.
-void Click(HWND window, int button) { PostMessageW(GetDlgItem(window, button), BM_CLICK, 0, 0); }
 
 struct Situation {
   std::vector<std::wstring> records;  // in the record folder

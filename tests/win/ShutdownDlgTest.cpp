@@ -10,25 +10,15 @@
 
 #include "../../recorder/ShutdownDlg.h"
 #include "../../recorder/resource.h"
+#include "DialogThread.h"
 #include "Harness.h"
 
 namespace {
 
-constexpr DWORD kTimeoutMs = 10000;
+constexpr DWORD kTimeoutMs = kDialogTimeoutMs;
 constexpr UINT kNeverMs = 0x7FFFFFFF;  // the countdown's timer does not tick by itself
 constexpr UINT_PTR kCountdownTimer = 100;
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  while (!condition()) {
-    if (GetTickCount64() > deadline) return false;
-    Sleep(10);
-  }
-  return true;
-}
-
-// As a mouse click does, this gives the button the focus before it acts.
-void Click(HWND window, int button) { PostMessageW(GetDlgItem(window, button), BM_CLICK, 0, 0); }
 
 class ShutdownDlgTest : public testing::Test {
  protected:
