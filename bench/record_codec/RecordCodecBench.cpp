@@ -22,6 +22,7 @@ class HandOverStore : public FileStore {
 
   std::optional<std::vector<uint8_t>> ReadAll(const std::wstring&) override { return std::move(bytes); }
   bool ReplaceAtomically(const std::wstring&, std::span<const uint8_t>) override { return false; }
+  bool Append(const std::wstring&, std::span<const uint8_t>) override { return false; }
   std::wstring FromAnsi(std::string_view) override { return {}; }  // the description is UTF-16
 };
 

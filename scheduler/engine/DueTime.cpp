@@ -3,6 +3,7 @@
 #include "../../shared/portable/TextFormat.h"
 #include "../../shared/portable/TextScan.h"
 
+#include <cstdlib>
 #include <cwchar>
 #include <cwctype>
 #include <ctime>
@@ -35,6 +36,62 @@ std::int64_t CurrentMinute(const SchedulerClock& clock) {
   if (!local) return now;
   local->tm_sec = 0;
   return FromLocal(*local).value_or(now);
+}
+
+// A row's Time and Date as written, before mktime normalises them.
+struct LocalFields {
+  int year, month, day, hour, minute;
+};
+
+std::optional<LocalFields> ParseFields(const std::wstring& time, const std::wstring& date) {
+  LocalFields f{};
+  std::swscanf(time.c_str(), L"%d:%d", &f.hour, &f.minute);
+  std::swscanf(date.c_str(), L"%d-%d-%d", &f.year, &f.month, &f.day);
+  if (f.year < 1900 || f.month < 1 || f.month > 12 || f.day < 1 || f.day > 31 || f.hour < 0 || f.hour > 23 ||
+      f.minute < 0 || f.minute > 59) {
+    return std::nullopt;
+  }
+  return f;
+}
+
+std::optional<std::int64_t> FromFields(const LocalFields& f) {
+  std::tm local{};
+  local.tm_year = f.year - 1900;
+  local.tm_mon = f.month - 1;
+  local.tm_mday = f.day;
+  local.tm_hour = f.hour;
+  local.tm_min = f.minute;
+  return FromLocal(local);
+}
+
+// Minutes since 1970 on a clock without time zone or daylight saving. Days past the end
+// of a month count on into the next, as mktime has it.
+std::int64_t NaiveMinutes(const LocalFields& f) {
+  // Days from the civil calendar (years counted from March, 400-year eras).
+  const std::int64_t y = f.year - (f.month <= 2);
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const std::int64_t yearOfEra = y - era * 400;
+  const std::int64_t dayOfYear = (153 * (f.month + (f.month > 2 ? -3 : 9)) + 2) / 5 + f.day - 1;
+  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  const std::int64_t days = era * 146097 + dayOfEra - 719468;
+  return (days * 24 + f.hour) * 60 + f.minute;
+}
+
+// The local clock of one place never jumps by two days (the largest jump on record is
+// one day, when Samoa crossed the date line). A row written further than that from the
+// current minute cannot be due, and needs no mktime.
+constexpr std::int64_t kLargestClockJumpMinutes = 2 * 24 * 60;
+
+struct CurrentMinuteOnBothClocks {
+  std::int64_t seconds;  // since 1970, the minute's start
+  std::optional<std::int64_t> naive;
+};
+
+CurrentMinuteOnBothClocks CurrentMinuteOf(const SchedulerClock& clock) {
+  const std::optional<std::tm> local = LocalTime(clock.Now());
+  if (!local) return {CurrentMinute(clock), std::nullopt};
+  const LocalFields f{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday, local->tm_hour, local->tm_min};
+  return {CurrentMinute(clock), NaiveMinutes(f)};
 }
 
 bool IsIdleTask(std::wstring_view every) {
@@ -100,9 +157,9 @@ bool IdleLongEnough(std::wstring_view every, const SchedulerClock& clock) {
   return minutes && static_cast<std::int64_t>(idle / 60000) >= *minutes;
 }
 
-std::optional<DueTask> FireIdleTask(TaskTable& tasks, int row, const SchedulerClock& clock) {
+std::optional<DueTask> FireIdleTask(TaskTable& tasks, int row, const std::wstring& every, const SchedulerClock& clock) {
+  if (!IdleLongEnough(every, clock)) return std::nullopt;
   TaskEntry task = tasks.Row(row);
-  if (!IdleLongEnough(task.every, clock)) return std::nullopt;
   const bool saysIdle = task.every.find(L"idle") != std::wstring::npos;
   if (task.repeatTimes == L"Unlimited") {
     return DueTask{task.taskName, task.script, saysIdle ? -1 : 1, false};
@@ -120,10 +177,14 @@ std::optional<DueTask> FireIdleTask(TaskTable& tasks, int row, const SchedulerCl
   return DueTask{task.taskName, task.script, 1, false};
 }
 
-std::optional<DueTask> FireTimedTask(TaskTable& tasks, int row, std::int64_t currentMinute) {
+std::optional<DueTask> FireTimedTask(TaskTable& tasks, int row, const CurrentMinuteOnBothClocks& current) {
+  const std::optional<LocalFields> fields =
+      ParseFields(tasks.Text(row, TaskColumn::Time), tasks.Text(row, TaskColumn::Date));
+  if (!fields) return std::nullopt;
+  if (current.naive && std::abs(NaiveMinutes(*fields) - *current.naive) > kLargestClockJumpMinutes) return std::nullopt;
+  const std::optional<std::int64_t> due = FromFields(*fields);
+  if (!due || *due != current.seconds) return std::nullopt;
   TaskEntry task = tasks.Row(row);
-  const std::optional<std::int64_t> due = ParseDueTime(task);
-  if (!due || *due != currentMinute) return std::nullopt;
   const std::optional<int> runCount = RunCount(task.repeatTimes);
   if (!runCount) return std::nullopt;
   if (task.every == L"Once") {
@@ -138,20 +199,9 @@ std::optional<DueTask> FireTimedTask(TaskTable& tasks, int row, std::int64_t cur
 }  // namespace
 
 std::optional<std::int64_t> ParseDueTime(const TaskEntry& task) {
-  int hour = 0, minute = 0, year = 0, month = 0, day = 0;
-  std::swscanf(task.time.c_str(), L"%d:%d", &hour, &minute);
-  std::swscanf(task.date.c_str(), L"%d-%d-%d", &year, &month, &day);
-  if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 ||
-      minute < 0 || minute > 59) {
-    return std::nullopt;
-  }
-  std::tm local{};
-  local.tm_year = year - 1900;
-  local.tm_mon = month - 1;
-  local.tm_mday = day;
-  local.tm_hour = hour;
-  local.tm_min = minute;
-  return FromLocal(local);
+  const std::optional<LocalFields> fields = ParseFields(task.time, task.date);
+  if (!fields) return std::nullopt;
+  return FromFields(*fields);
 }
 
 void SetDueTime(TaskEntry& task, std::int64_t dueTime) {
@@ -208,12 +258,12 @@ bool CatchUpDueTimes(TaskTable& tasks, const SchedulerClock& clock) {
 }
 
 std::optional<DueTask> FindDueTask(TaskTable& tasks, const SchedulerClock& clock) {
-  const std::int64_t currentMinute = CurrentMinute(clock);
+  const CurrentMinuteOnBothClocks current = CurrentMinuteOf(clock);
   for (int row = 0; row < tasks.Count(); ++row) {
-    const std::wstring every = tasks.Row(row).every;
+    const std::wstring every = tasks.Text(row, TaskColumn::Every);
     if (every == L"System Startup") continue;
-    const std::optional<DueTask> fired = IsIdleTask(every) ? FireIdleTask(tasks, row, clock)
-                                                           : FireTimedTask(tasks, row, currentMinute);
+    const std::optional<DueTask> fired =
+        IsIdleTask(every) ? FireIdleTask(tasks, row, every, clock) : FireTimedTask(tasks, row, current);
     if (fired) return fired;
   }
   return std::nullopt;

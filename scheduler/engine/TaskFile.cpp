@@ -21,13 +21,6 @@ std::wstring AsciiLower(std::wstring_view text) {
   return lower;
 }
 
-void AppendUtf16Le(std::vector<uint8_t>& bytes, std::wstring_view text) {
-  for (const char16_t unit : ToUtf16(text)) {
-    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
-    bytes.push_back(static_cast<uint8_t>(unit >> 8));
-  }
-}
-
 // A second byte of 0 means UTF-16 little-endian (a lone last byte is dropped);
 // anything else is 8-bit text in the ANSI code page.
 std::wstring DecodeText(FileStore& files, const std::vector<uint8_t>& bytes) {

@@ -17,12 +17,17 @@ struct TaskEntry {
   bool operator==(const TaskEntry&) const = default;
 };
 
+// The six texts in the order of the task list's columns.
+enum class TaskColumn { TaskName, Time, Date, Every, RepeatTimes, Script };
+
 // The rows of tasks; the program shows them in its task list, tests keep them in memory.
 // Rows are numbered from 0.
 class TaskTable {
  public:
   virtual ~TaskTable() = default;
   virtual int Count() const = 0;
+  // One text of a row: the check of due tasks reads only the texts it needs.
+  virtual std::wstring Text(int row, TaskColumn column) const = 0;
   virtual TaskEntry Row(int row) const = 0;
   virtual void SetRow(int row, const TaskEntry& task) = 0;
   virtual void Append(const TaskEntry& task) = 0;
@@ -34,6 +39,7 @@ class MemoryTaskTable : public TaskTable {
   std::vector<TaskEntry> rows;
 
   int Count() const override { return static_cast<int>(rows.size()); }
+  std::wstring Text(int row, TaskColumn column) const override;
   TaskEntry Row(int row) const override { return rows.at(row); }
   void SetRow(int row, const TaskEntry& task) override { rows.at(row) = task; }
   void Append(const TaskEntry& task) override { rows.push_back(task); }

@@ -60,6 +60,12 @@ bool Win32FileStore::ReplaceAtomically(const std::wstring& path, std::span<const
   return false;
 }
 
+bool Win32FileStore::Append(const std::wstring& path, std::span<const uint8_t> bytes) {
+  // Others may read or append too: with FILE_APPEND_DATA every write goes to the end.
+  const OwnedHandle file = OpenFile(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_ALWAYS);
+  return file && WriteAll(file.Get(), bytes);
+}
+
 std::wstring Win32FileStore::FromAnsi(std::string_view text) {
   if (text.empty()) return {};
   const int length = static_cast<int>(text.size());

@@ -21,6 +21,10 @@ class FileStore {
   // is then untouched.
   virtual bool ReplaceAtomically(const std::wstring& path, std::span<const uint8_t> bytes) = 0;
 
+  // Adds the bytes at the end of the file, which is created when missing. False when
+  // the file cannot be opened or written.
+  virtual bool Append(const std::wstring& path, std::span<const uint8_t> bytes) = 0;
+
   // 8-bit text in the system's ANSI code page, as wide text.
   virtual std::wstring FromAnsi(std::string_view text) = 0;
 };

@@ -55,3 +55,10 @@ std::wstring FromUtf16(std::u16string_view text) {
     return chars;
   }
 }
+
+void AppendUtf16Le(std::vector<uint8_t>& bytes, std::wstring_view text) {
+  for (const char16_t unit : ToUtf16(text)) {
+    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
+    bytes.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+}

@@ -2,57 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <iterator>
 #include <optional>
 #include <string>
 
+#include "SchedulerTestClock.h"
+
 namespace {
-
-// Sets the process's time zone for one test and puts the previous one back.
-class TimeZone {
- public:
-  explicit TimeZone(const char* zone) {
-    if (const char* previous = std::getenv("TZ")) previous_ = previous;
-    setenv("TZ", zone, 1);
-    tzset();
-  }
-  ~TimeZone() {
-    if (previous_) {
-      setenv("TZ", previous_->c_str(), 1);
-    } else {
-      unsetenv("TZ");
-    }
-    tzset();
-  }
-
- private:
-  std::optional<std::string> previous_;
-};
-
-class FakeClock : public SchedulerClock {
- public:
-  std::int64_t now = 0;
-  std::uint32_t tick = 0;
-  std::optional<std::uint32_t> lastInput;
-
-  std::int64_t Now() const override { return now; }
-  std::uint32_t TickCount() const override { return tick; }
-  std::optional<std::uint32_t> LastInputTick() const override { return lastInput; }
-};
-
-std::int64_t LocalSeconds(int year, int month, int day, int hour, int minute, int second = 0) {
-  std::tm local{};
-  local.tm_year = year - 1900;
-  local.tm_mon = month - 1;
-  local.tm_mday = day;
-  local.tm_hour = hour;
-  local.tm_min = minute;
-  local.tm_sec = second;
-  local.tm_isdst = -1;
-  return std::mktime(&local);
-}
 
 TaskEntry Task(const wchar_t* time, const wchar_t* date, const wchar_t* every,
                const wchar_t* repeatTimes = L"1", const wchar_t* name = L"Backup") {
@@ -256,24 +212,32 @@ TEST(CatchUpDueTimes, LeavesTasksThatAreNotOverdueOrCannotBeMoved) {
   EXPECT_FALSE(CatchUpDueTimes(tasks, clock));
 }
 
+// A row fires in the minute that mktime makes of its texts, also where those name a day
+// past the month's end or the day the clocks go back.
 TEST(FindDueTask, FiresOnlyWithinTheDueMinute) {
-  TimeZone zone("Europe/Berlin");
   const struct {
-    std::int64_t now;
+    const char* zone;
+    const wchar_t* time;
+    const wchar_t* date;
+    std::int64_t (*now)();
     bool fires;
   } cases[] = {
-      {LocalSeconds(2013, 5, 4, 9, 59, 59), false},
-      {LocalSeconds(2013, 5, 4, 10, 0, 0), true},
-      {LocalSeconds(2013, 5, 4, 10, 0, 59), true},
-      {LocalSeconds(2013, 5, 4, 10, 1, 0), false},
-      {LocalSeconds(2013, 5, 5, 10, 0, 0), false},
+      {"Europe/Berlin", L"10:00", L"2013-5-4", [] { return LocalSeconds(2013, 5, 4, 9, 59, 59); }, false},
+      {"Europe/Berlin", L"10:00", L"2013-5-4", [] { return LocalSeconds(2013, 5, 4, 10, 0, 0); }, true},
+      {"Europe/Berlin", L"10:00", L"2013-5-4", [] { return LocalSeconds(2013, 5, 4, 10, 0, 59); }, true},
+      {"Europe/Berlin", L"10:00", L"2013-5-4", [] { return LocalSeconds(2013, 5, 4, 10, 1, 0); }, false},
+      {"Europe/Berlin", L"10:00", L"2013-5-4", [] { return LocalSeconds(2013, 5, 5, 10, 0, 0); }, false},
+      {"Europe/Berlin", L"10:00", L"2013-5-4", [] { return LocalSeconds(2014, 5, 4, 10, 0, 0); }, false},
+      {"Europe/Berlin", L"10:00", L"2014-2-31", [] { return LocalSeconds(2014, 3, 3, 10, 0, 10); }, true},
+      {"America/New_York", L"10:00", L"2013-11-3", [] { return LocalSeconds(2013, 11, 3, 10, 0, 10); }, true},
   };
   for (const auto& c : cases) {
+    TimeZone zone(c.zone);
     MemoryTaskTable tasks;
-    tasks.Append(Task(L"10:00", L"2013-5-4", L"Day"));
+    tasks.Append(Task(c.time, c.date, L"Day"));
     FakeClock clock;
-    clock.now = c.now;
-    EXPECT_EQ(FindDueTask(tasks, clock).has_value(), c.fires) << Shown(c.now);
+    clock.now = c.now();
+    EXPECT_EQ(FindDueTask(tasks, clock).has_value(), c.fires) << c.zone << " " << c.date << L" " << c.time << L" at " << Shown(clock.now);
   }
 }
 

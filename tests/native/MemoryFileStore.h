@@ -22,6 +22,13 @@ class MemoryFileStore : public FileStore {
     return true;
   }
 
+  bool Append(const std::wstring& path, std::span<const uint8_t> bytes) override {
+    if (failWrites) return false;
+    std::vector<uint8_t>& file = files[path];
+    file.insert(file.end(), bytes.begin(), bytes.end());
+    return true;
+  }
+
   // Latin-1: each byte is the character of the same number.
   std::wstring FromAnsi(std::string_view text) override {
     std::wstring wide;
