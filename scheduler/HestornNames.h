@@ -1,4 +1,4 @@
-// Names by which a second copy finds the running scheduler.
+// Names by which a second copy and other programs find the running scheduler.
 #pragma once
 
 #include <windows.h>
@@ -8,3 +8,6 @@ inline constexpr wchar_t kTrayWindowTitle[] = L"Sorvane-Hestorn-TrayWnd-KIO30DXZ
 
 // Sent to the tray window; answered with the main window's handle.
 inline constexpr UINT kTrayGetMainWindow = WM_APP + 1;
+
+// Sent to the main window: stops waiting for the task that runs now.
+inline constexpr UINT kStopRunMessage = WM_APP + 3;

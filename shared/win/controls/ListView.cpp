@@ -25,16 +25,20 @@ void ListView::SetItemText(int index, int column, const std::wstring& text) cons
 }
 
 std::wstring ListView::ItemText(int index, int column) const {
-  // LVM_GETITEMTEXT gives no length; grow until the text fits with room to spare.
-  std::wstring text(256, L'\0');
-  for (;;) {
+  // LVM_GETITEMTEXT gives no length: a text that fills the buffer may have been cut, so
+  // the buffer grows until the text fits with room to spare. Most texts fit the first.
+  wchar_t first[MAX_PATH + 2];
+  std::wstring grown;
+  for (wchar_t* buffer = first; ; ) {
+    const size_t size = buffer == first ? std::size(first) : grown.size();
     LVITEMW item{};
     item.iSubItem = column;
-    item.pszText = text.data();
-    item.cchTextMax = static_cast<int>(text.size());
+    item.pszText = buffer;
+    item.cchTextMax = static_cast<int>(size);
     const auto length = static_cast<size_t>(Send(LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item)));
-    if (length + 1 < text.size()) return text.substr(0, length);
-    text.assign(text.size() * 2, L'\0');
+    if (length + 1 < size) return std::wstring(buffer, length);
+    grown.assign(size * 2, L'\0');
+    buffer = grown.data();
   }
 }
 
