@@ -150,7 +150,10 @@ void CHestornDlg::RunTask() {
 
 void CHestornDlg::Run(const DueTask& task) {
   const RunCommand command = ChooseRunCommand(task.script, g_app.moduleFolder);
-  if (command.isRecord) CloseRunningRecorder();
+  if (command.isRecord) {
+    CloseRunningRecorder();
+    if (exitRequested_) return;  // the user ended the program while we waited
+  }
   WriteLog(TaskLogText(L"Task start", task.taskName, task.script));
   std::optional<std::uint32_t> startError;
   if (runner_.Start(command, task.runCount)) {
