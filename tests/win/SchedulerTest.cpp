@@ -273,6 +273,28 @@ TEST_F(SchedulerTest, TheStopMessageEndsTheWaitAndLeavesThePlaybackRunning) {
   EXPECT_EQ(Occurrences(Log(), L"Task start: Endless,"), 1u);
 }
 
+// Ticks that arrive while a run is waited for (the task commands restart the timer)
+// must not start a second run beside it; the next due task waits for its turn.
+TEST_F(SchedulerTest, RunsDoNotNest) {
+  InputProbe probe(200, 200, 500, 400);
+  const std::wstring script = WriteCountingScript(L"next.bat", 0);
+  const std::wstring record = WriteRecord(L"long.rec", ClickThenWaitMinute());
+  WriteTasks({DueNow(L"First", L"Day", L"1", record), DueNow(L"Next", L"Day", L"1", script)});
+  StartHestorn();
+  ASSERT_TRUE(probe.WaitForEvents(3, 30000)) << "the record was not played";
+
+  for (int tick = 0; tick < 3; ++tick) {
+    PostMessageW(MainWindow(), WM_TIMER, 100, 0);
+    Sleep(300);
+  }
+  EXPECT_EQ(Runs(), 0u) << "a tick started a run inside the run";
+  EXPECT_EQ(Occurrences(Log(), L"Task start: "), 1u);
+
+  PostMessageW(MainWindow(), kStopRunMessage, 0, 0);
+  EXPECT_TRUE(WaitForLog(L"Task stop: Next," + script, 10000)) << testing::PrintToString(Log());
+  EXPECT_EQ(Runs(), 1u);
+}
+
 TEST_F(SchedulerTest, OtherScriptsAreStartedDirectlyAndAOnceTaskIsDeleted) {
   const std::wstring script = WriteCountingScript(L"job.bat", 0);
   const TaskEntry task = DueNow(L"Batch", L"Once", L"3", script);
