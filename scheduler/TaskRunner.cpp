@@ -41,8 +41,10 @@ class ShellStarter : public ProgramStarter {
     // A document handed to a program that was already running: nothing to wait for.
     if (!info.hProcess) return {true, 0, 0};
     const OwnedHandle process(info.hProcess);
+    // Without its stop event (the system could not make one) the run waits for the
+    // program alone rather than starting the next at once.
     const HANDLE waits[] = {process.Get(), stopEvent_};
-    WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+    WaitForMultipleObjects(stopEvent_ ? 2 : 1, waits, FALSE, INFINITE);
     DWORD exitCode = 0;
     if (!GetExitCodeProcess(process.Get(), &exitCode) || exitCode == STILL_ACTIVE) exitCode = 0;
     return {true, exitCode, 0};
