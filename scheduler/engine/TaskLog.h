@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "../../shared/portable/FileStore.h"
@@ -27,7 +28,6 @@ class TaskLog {
 
   // Logging is on exactly when the setting "CreateLog" is "1".
   void SetEnabled(bool enabled) { enabled_ = enabled; }
-  bool Enabled() const { return enabled_; }
 
   // An entry that cannot be written is dropped: the log never stops the scheduler.
   void Write(std::wstring_view text);
