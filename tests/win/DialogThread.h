@@ -53,7 +53,18 @@ class DialogThread {
   // Constructs the dialog from args, runs it and waits for its window of that title.
   template <class... Args>
   bool Open(const wchar_t* title, Args&&... args) {
-    dialog_.emplace(std::forward<Args>(args)...);
+    Make(std::forward<Args>(args)...);
+    return Run(title);
+  }
+
+  // Constructs the dialog without running it, so that the test can set it up first.
+  template <class... Args>
+  D& Make(Args&&... args) {
+    return dialog_.emplace(std::forward<Args>(args)...);
+  }
+
+  // Runs the dialog made before and waits for its window of that title.
+  bool Run(const wchar_t* title) {
     worker_ = std::thread([this] { result_ = dialog_->DoModal(nullptr); });
     window_ = WaitForWindow(L"#32770", title, GetCurrentProcessId(), kDialogTimeoutMs);
     return window_ != nullptr;
@@ -87,11 +98,14 @@ class DialogThread {
     return true;
   }
 
-  // Cancels popups and the dialog, so that no thread or window outlives a failed test.
+  // Cancels popups (a question is answered No) and the dialog, so that no thread or
+  // window outlives a failed test.
   void Close() {
     if (!worker_.joinable()) return;
     while (IsWindow(window_)) {
-      if (HWND popup = OwnedPopup(window_)) PostMessageW(popup, WM_COMMAND, IDCANCEL, 0);
+      if (HWND popup = OwnedPopup(window_)) {
+        PostMessageW(popup, WM_COMMAND, GetDlgItem(popup, IDNO) ? IDNO : IDCANCEL, 0);
+      }
       PostMessageW(window_, WM_COMMAND, IDCANCEL, 0);
       Sleep(100);
     }

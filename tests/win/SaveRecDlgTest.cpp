@@ -2,10 +2,7 @@
 // user would: it types into the fields, clicks the buttons and answers the messages.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "../../recorder/SaveRecDlg.h"
@@ -17,7 +14,6 @@
 
 namespace {
 
-constexpr DWORD kTimeoutMs = kDialogTimeoutMs;
 const std::wstring kDescription = L"Opens the mail\r\nand files the invoices";
 const std::wstring kTypedDescription = L"First line\r\nSecond line\r\n";
 
@@ -25,7 +21,6 @@ std::wstring RenameRefusal(const std::wstring& name) {
   return L"Can not rename the record to '" + name +
          L"': A record with the name you specified already exist.\nPlease specify a different name.";
 }
-
 
 struct Situation {
   std::vector<std::wstring> records;  // in the record folder
@@ -43,7 +38,7 @@ class SaveRecDlgTest : public testing::Test {
   }
 
   void TearDown() override {
-    CloseEverything();
+    dialog_.Close();
     RemoveTree(folder_);
   }
 
@@ -58,14 +53,12 @@ class SaveRecDlgTest : public testing::Test {
 
   // Opens the dialog as the recorder does, for a new recording when oldPath is empty.
   void Open(const std::wstring& name, const std::wstring& oldPath = L"") {
-    dialog_.emplace(folder_);
-    dialog_->name = name;
-    dialog_->description = kDescription;
-    dialog_->oldPath = oldPath;
-    dialog_->editMode = !oldPath.empty();
-    worker_ = std::thread([this] { result_ = dialog_->DoModal(nullptr); });
-    window_ = WaitForWindow(L"#32770", L"Save Record", GetCurrentProcessId(), kTimeoutMs);
-    ASSERT_NE(window_, nullptr) << "no dialog";
+    CSaveRecDlg& dialog = dialog_.Make(folder_);
+    dialog.name = name;
+    dialog.description = kDescription;
+    dialog.oldPath = oldPath;
+    dialog.editMode = !oldPath.empty();
+    ASSERT_TRUE(dialog_.Run(L"Save Record")) << "no dialog";
   }
 
   // Opens the dialog on the name "Daily" in a folder with those records, types the name
@@ -75,10 +68,10 @@ class SaveRecDlgTest : public testing::Test {
     ASSERT_NO_FATAL_FAILURE(Open(L"Daily", situation.edited ? Path(situation.edited) : L""));
     Type(IDC_RECORD_NAME, situation.typed);
     Type(IDC_RECORD_DESCRIPTION, kTypedDescription);
-    Click(window_, IDOK);
+    Click(Window(), IDOK);
   }
 
-  HWND Field(int id) const { return GetDlgItem(window_, id); }
+  HWND Field(int id) const { return dialog_.Item(id); }
   std::wstring FieldText(int id) const { return WindowText(Field(id)); }
   void Type(int id, const std::wstring& text) const {
     SendMessageW(Field(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -87,44 +80,22 @@ class SaveRecDlgTest : public testing::Test {
   HWND Focus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(Window(), nullptr), &info);
     return info.hwndFocus;
   }
 
-  HWND WaitForMessage() const { return WaitForWindow(L"#32770", L"Sorvane", GetCurrentProcessId(), kTimeoutMs); }
+  HWND WaitForMessage() const { return WaitForWindow(L"#32770", L"Sorvane", GetCurrentProcessId(), kDialogTimeoutMs); }
 
   // Clicks a button of the message box, then waits until the dialog has dealt with it.
-  void Answer(HWND box, int button) const {
-    Click(box, button);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the message stayed";
-    // Comes back once the dialog's thread is in its message loop again, or closed.
-    SendMessageW(window_, WM_NULL, 0, 0);
-  }
+  void Answer(HWND box, int button) const { ASSERT_TRUE(dialog_.Answer(box, button)) << "the message stayed"; }
 
-  bool Closed() {
-    if (!WaitUntil([&] { return !IsWindow(window_); })) return false;
-    worker_.join();
-    return true;
-  }
-
-  // Leaves no thread, dialog or message behind a failed test.
-  void CloseEverything() {
-    if (!worker_.joinable()) return;
-    while (IsWindow(window_)) {
-      if (HWND box = WaitForWindow(L"#32770", L"Sorvane", GetCurrentProcessId(), 0)) {
-        PostMessageW(box, WM_COMMAND, GetDlgItem(box, IDNO) ? IDNO : IDOK, 0);
-      }
-      PostMessageW(window_, WM_COMMAND, IDCANCEL, 0);
-      Sleep(100);
-    }
-    worker_.join();
-  }
+  HWND Window() const { return dialog_.Window(); }
+  bool Closed() { return dialog_.Closed(); }
+  INT_PTR Result() const { return dialog_.Result(); }
+  CSaveRecDlg& Dialog() { return dialog_.Dialog(); }
 
   std::wstring folder_;
-  std::optional<CSaveRecDlg> dialog_;
-  std::thread worker_;
-  INT_PTR result_ = 0;
-  HWND window_ = nullptr;
+  DialogThread<CSaveRecDlg> dialog_;
 };
 
 TEST_F(SaveRecDlgTest, OpensWithTheFieldsFilledAndTheFocusWhereTypingStarts) {
@@ -144,7 +115,7 @@ TEST_F(SaveRecDlgTest, OpensWithTheFieldsFilledAndTheFocusWhereTypingStarts) {
     } else {
       EXPECT_EQ(Focus(), Field(IDC_RECORD_NAME));
     }
-    Click(window_, IDCANCEL);
+    Click(Window(), IDCANCEL);
     ASSERT_TRUE(Closed());
   }
 }
@@ -154,13 +125,13 @@ TEST_F(SaveRecDlgTest, EnterInTheDescriptionStartsANewLine) {
   ASSERT_NO_FATAL_FAILURE(Open(L"Daily"));
   const HWND description = Field(IDC_RECORD_DESCRIPTION);
   Type(IDC_RECORD_DESCRIPTION, L"one");
-  SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(description), TRUE);
+  SendMessageW(Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(description), TRUE);
   SendMessageW(description, EM_SETSEL, 3, 3);
   const LPARAM scanCode = MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC) << 16;
   PostMessageW(description, WM_KEYDOWN, VK_RETURN, scanCode | 1);
   PostMessageW(description, WM_KEYUP, VK_RETURN, scanCode | 0xC0000001);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window_) || FieldText(IDC_RECORD_DESCRIPTION) != L"one"; }));
-  ASSERT_TRUE(IsWindow(window_)) << "Enter closed the dialog";
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(Window()) || FieldText(IDC_RECORD_DESCRIPTION) != L"one"; }));
+  ASSERT_TRUE(IsWindow(Window())) << "Enter closed the dialog";
   EXPECT_EQ(FieldText(IDC_RECORD_DESCRIPTION), L"one\r\n");
 }
 
@@ -177,9 +148,9 @@ TEST_F(SaveRecDlgTest, OkTakesAFreeNameOrTheEditedRecordsOwn) {
     SCOPED_TRACE(c.name);
     ASSERT_NO_FATAL_FAILURE(TypeAndPressOk(c.situation));
     ASSERT_TRUE(Closed()) << "the dialog stayed";
-    EXPECT_EQ(result_, IDOK);
-    EXPECT_EQ(dialog_->name, c.situation.typed);
-    EXPECT_EQ(dialog_->description, kTypedDescription);
+    EXPECT_EQ(Result(), IDOK);
+    EXPECT_EQ(Dialog().name, c.situation.typed);
+    EXPECT_EQ(Dialog().description, kTypedDescription);
   }
 }
 
@@ -203,17 +174,17 @@ TEST_F(SaveRecDlgTest, RefusesWithAMessageAndCancelKeepsTheValues) {
     ASSERT_NE(box, nullptr) << "no message";
     EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), c.message);
     ASSERT_NO_FATAL_FAILURE(Answer(box, IDOK));
-    ASSERT_TRUE(IsWindow(window_)) << "the dialog closed";
+    ASSERT_TRUE(IsWindow(Window())) << "the dialog closed";
     if (c.focusesName) {
       EXPECT_EQ(Focus(), Field(IDC_RECORD_NAME));
     }
 
-    Click(window_, IDCANCEL);
+    Click(Window(), IDCANCEL);
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(result_, IDCANCEL);
-    EXPECT_EQ(dialog_->name, L"Daily");
-    EXPECT_EQ(dialog_->description, kDescription);
-    EXPECT_EQ(dialog_->oldPath, c.situation.edited ? Path(c.situation.edited) : L"");
+    EXPECT_EQ(Result(), IDCANCEL);
+    EXPECT_EQ(Dialog().name, L"Daily");
+    EXPECT_EQ(Dialog().description, kDescription);
+    EXPECT_EQ(Dialog().oldPath, c.situation.edited ? Path(c.situation.edited) : L"");
   }
 }
 
@@ -223,22 +194,22 @@ TEST_F(SaveRecDlgTest, AsksBeforeANewRecordingOverwritesARecord) {
   Type(IDC_RECORD_DESCRIPTION, kTypedDescription);
   const std::wstring question = L"Record file '" + Path(L"Daily") + L"' already exists, do you want to overwrite it?";
 
-  Click(window_, IDOK);
+  Click(Window(), IDOK);
   HWND box = WaitForMessage();
   ASSERT_NE(box, nullptr) << "no question";
   EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), question);
   ASSERT_NO_FATAL_FAILURE(Answer(box, IDNO));
-  ASSERT_TRUE(IsWindow(window_)) << "No closed the dialog";
+  ASSERT_TRUE(IsWindow(Window())) << "No closed the dialog";
   EXPECT_EQ(Focus(), Field(IDC_RECORD_NAME));
 
-  Click(window_, IDOK);
+  Click(Window(), IDOK);
   box = WaitForMessage();
   ASSERT_NE(box, nullptr) << "no question the second time";
   ASSERT_NO_FATAL_FAILURE(Answer(box, IDYES));
   ASSERT_TRUE(Closed()) << "Yes left the dialog open";
-  EXPECT_EQ(result_, IDOK);
-  EXPECT_EQ(dialog_->name, L"Daily");
-  EXPECT_EQ(dialog_->description, kTypedDescription);
+  EXPECT_EQ(Result(), IDOK);
+  EXPECT_EQ(Dialog().name, L"Daily");
+  EXPECT_EQ(Dialog().description, kTypedDescription);
 }
 
 }  // namespace

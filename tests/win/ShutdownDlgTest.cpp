@@ -4,9 +4,7 @@
 
 #include <atomic>
 #include <functional>
-#include <optional>
 #include <string>
-#include <thread>
 
 #include "../../recorder/ShutdownDlg.h"
 #include "../../recorder/resource.h"
@@ -15,62 +13,44 @@
 
 namespace {
 
-constexpr DWORD kTimeoutMs = kDialogTimeoutMs;
 constexpr UINT kNeverMs = 0x7FFFFFFF;  // the countdown's timer does not tick by itself
 constexpr UINT_PTR kCountdownTimer = 100;
 
-
 class ShutdownDlgTest : public testing::Test {
  protected:
-  void TearDown() override {
-    if (!worker_.joinable()) return;
-    while (IsWindow(window_)) {
-      PostMessageW(window_, WM_COMMAND, IDCANCEL, 0);
-      Sleep(100);
-    }
-    worker_.join();
-  }
+  void TearDown() override { dialog_.Close(); }
 
   void Open(UINT tickMs) {
-    dialog_.emplace([this] { ++shutdowns_; }, tickMs);
-    worker_ = std::thread([this] { result_ = dialog_->DoModal(nullptr); });
-    window_ = WaitForWindow(L"#32770", L"Shutdown Computer", GetCurrentProcessId(), kTimeoutMs);
-    ASSERT_NE(window_, nullptr) << "no dialog titled \"Shutdown Computer\"";
+    ASSERT_TRUE(dialog_.Open(L"Shutdown Computer", [this] { ++shutdowns_; }, tickMs))
+        << "no dialog titled \"Shutdown Computer\"";
   }
 
-  std::wstring Time() const { return WindowText(GetDlgItem(window_, IDC_SHUTDOWN_TIME)); }
+  HWND Window() const { return dialog_.Window(); }
+  std::wstring Time() const { return WindowText(dialog_.Item(IDC_SHUTDOWN_TIME)); }
+  bool Closed() { return dialog_.Closed(); }
 
-  bool Closed() {
-    if (!WaitUntil([&] { return !IsWindow(window_); })) return false;
-    worker_.join();
-    return true;
-  }
-
-  std::optional<CShutdownDlg> dialog_;
   std::atomic<int> shutdowns_ = 0;
-  std::thread worker_;
-  INT_PTR result_ = 0;
-  HWND window_ = nullptr;
+  DialogThread<CShutdownDlg> dialog_;
 };
 
 TEST_F(ShutdownDlgTest, OpensOnTopWithTheFullMinuteAndCancelFocused) {
   ASSERT_NO_FATAL_FAILURE(Open(kNeverMs));
-  EXPECT_TRUE(GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(Time(), L"60 seconds");
-  EXPECT_EQ(GetWindowLongW(GetDlgItem(window_, IDC_SHUTDOWN_TIME), GWL_STYLE) & SS_TYPEMASK, SS_CENTER);
-  EXPECT_EQ(WindowText(GetDlgItem(window_, IDC_SHUTDOWN_NOW)), L"Shutdown Immediate");
-  EXPECT_EQ(WindowText(GetDlgItem(window_, IDCANCEL)), L"Cancel");
+  EXPECT_EQ(GetWindowLongW(GetDlgItem(Window(), IDC_SHUTDOWN_TIME), GWL_STYLE) & SS_TYPEMASK, SS_CENTER);
+  EXPECT_EQ(WindowText(GetDlgItem(Window(), IDC_SHUTDOWN_NOW)), L"Shutdown Immediate");
+  EXPECT_EQ(WindowText(GetDlgItem(Window(), IDCANCEL)), L"Cancel");
 
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
-  EXPECT_EQ(info.hwndFocus, GetDlgItem(window_, IDCANCEL));
+  GetGUIThreadInfo(GetWindowThreadProcessId(Window(), nullptr), &info);
+  EXPECT_EQ(info.hwndFocus, GetDlgItem(Window(), IDCANCEL));
 
   // The texts are drawn transparently on the dialog's own grey.
   const HDC dc = CreateCompatibleDC(nullptr);
   const auto brush = reinterpret_cast<HBRUSH>(
-      SendMessageW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                   reinterpret_cast<LPARAM>(GetDlgItem(window_, IDC_SHUTDOWN_TIME))));
+      SendMessageW(Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(GetDlgItem(Window(), IDC_SHUTDOWN_TIME))));
   LOGBRUSH colour{};
   ASSERT_TRUE(GetObjectW(brush, sizeof colour, &colour)) << "no brush for the texts";
   EXPECT_EQ(colour.lbColor, RGB(246, 246, 246));
@@ -96,10 +76,10 @@ TEST_F(ShutdownDlgTest, CountsDownOnceASecond) {
 
 TEST_F(ShutdownDlgTest, ShutsDownWhenTheLastSecondIsOver) {
   ASSERT_NO_FATAL_FAILURE(Open(kNeverMs));
-  for (int tick = 1; tick < 60; ++tick) SendMessageW(window_, WM_TIMER, kCountdownTimer, 0);
+  for (int tick = 1; tick < 60; ++tick) SendMessageW(Window(), WM_TIMER, kCountdownTimer, 0);
   EXPECT_EQ(Time(), L"1 seconds");
   EXPECT_EQ(shutdowns_, 0);
-  SendMessageW(window_, WM_TIMER, kCountdownTimer, 0);
+  SendMessageW(Window(), WM_TIMER, kCountdownTimer, 0);
   EXPECT_EQ(Time(), L"Shutting down...");
   EXPECT_EQ(shutdowns_, 1);
 }
@@ -113,14 +93,14 @@ TEST_F(ShutdownDlgTest, TheShutdownStartsOnceAndTheDialogWaitsForCancel) {
   } cases[] = {
       {"Shutdown Immediate", true, 0, 1000},
       // Window timers may come a little early.
-      {"the countdown runs out", false, 55 * kTickMs, kTimeoutMs},
+      {"the countdown runs out", false, 55 * kTickMs, kDialogTimeoutMs},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     shutdowns_ = 0;
     const ULONGLONG opened = GetTickCount64();
     ASSERT_NO_FATAL_FAILURE(Open(kTickMs));
-    if (c.clickNow) Click(window_, IDC_SHUTDOWN_NOW);
+    if (c.clickNow) Click(Window(), IDC_SHUTDOWN_NOW);
     ASSERT_TRUE(WaitUntil([&] { return shutdowns_ > 0; })) << "no shutdown";
     const ULONGLONG elapsed = GetTickCount64() - opened;
     EXPECT_GE(elapsed, c.earliestMs);
@@ -131,12 +111,12 @@ TEST_F(ShutdownDlgTest, TheShutdownStartsOnceAndTheDialogWaitsForCancel) {
     Sleep(70 * kTickMs);
     EXPECT_EQ(shutdowns_, 1);
     EXPECT_EQ(Time(), L"Shutting down...");
-    ASSERT_TRUE(IsWindow(window_)) << "the dialog closed itself";
+    ASSERT_TRUE(IsWindow(Window())) << "the dialog closed itself";
 
     // A shutdown that did not happen leaves Cancel to close the dialog.
-    Click(window_, IDCANCEL);
+    Click(Window(), IDCANCEL);
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(result_, IDCANCEL);
+    EXPECT_EQ(dialog_.Result(), IDCANCEL);
   }
 }
 
@@ -156,9 +136,9 @@ TEST_F(ShutdownDlgTest, CancellingNeverShutsDown) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ASSERT_NO_FATAL_FAILURE(Open(kNeverMs));
-    c.act(window_);
+    c.act(Window());
     ASSERT_TRUE(Closed()) << "the dialog stayed";
-    EXPECT_EQ(result_, IDCANCEL);
+    EXPECT_EQ(dialog_.Result(), IDCANCEL);
     EXPECT_EQ(shutdowns_, 0);
   }
 }
